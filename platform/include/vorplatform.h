@@ -1,0 +1,53 @@
+// Automation of the platform: what Win32 has no call for, so that tests,
+// scripted demos and host applications can drive it without a person.
+// Input itself goes through the standard calls (SetCursorPos, mouse_event,
+// keybd_event, SendInput) and pixels are read with the standard ones
+// (GetDC(NULL), GetPixel, BitBlt, GetDIBits).
+#pragma once
+
+#include "windows.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// Destroys every window, frees every platform object, empties the queue,
+// clears focus, capture and the message-box log, sets the clock to 0 and the
+// cursor to (0, 0): the state of a freshly started process.
+VORAPI void VorPlatformReset(void);
+
+// Moves the virtual clock; timers that fall due post WM_TIMER.
+VORAPI void VorAdvanceClock(DWORD ms);
+
+// Dispatches every queued and due message (with the framework's
+// pre-translation when an application object exists), paints what is
+// invalid, and returns how many messages were dispatched.
+VORAPI int VorPumpMessages(void);
+
+// Writes the screen, or the part of it given in screen coordinates, as a PNG.
+VORAPI BOOL VorSaveScreenPng(const char* path, const RECT* area);
+
+// The message boxes shown since the last reset, oldest first. Headless
+// message boxes answer IDOK at once.
+VORAPI int VorMessageBoxCount(void);
+VORAPI const char* VorMessageBoxText(int i);
+VORAPI UINT VorMessageBoxType(int i);
+
+// Live GDI objects of one kind, or of all kinds for VOR_GDI_ALL.
+#define VOR_GDI_ALL 0
+#define VOR_GDI_DC 1
+#define VOR_GDI_BITMAP 2
+#define VOR_GDI_PEN 3
+#define VOR_GDI_BRUSH 4
+#define VOR_GDI_FONT 5
+#define VOR_GDI_REGION 6
+#define VOR_GDI_ICON 7  // icons and cursors
+VORAPI int VorGdiObjectCount(int kind);
+
+// The size of the screen surface; takes effect at the next reset
+// (1280 x 1024 unless set).
+VORAPI void VorSetScreenSize(int cx, int cy);
+
+#ifdef __cplusplus
+}
+#endif
