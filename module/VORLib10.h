@@ -1,0 +1,9 @@
+// VORLib10: every class of the library.
+#pragma once
+
+#include <afxwin.h>
+
+#include "VORFunction.h"
+#include "VORInPlaceListCell.h"
+#include "VORInPlaceListColumn.h"
+#include "VORInPlaceListItem.h"
