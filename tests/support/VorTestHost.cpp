@@ -1,4 +1,4 @@
-#include "VorSequence.h"
+#include "VorTestHost.h"
 
 #include <algorithm>
 #include <sstream>
