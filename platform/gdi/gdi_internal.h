@@ -38,4 +38,14 @@ struct IconPixels {
 };
 bool GetIconPixels(HICON hIcon, IconPixels* out);
 
+// Marks an icon or cursor as shared (LoadCursor, LoadIcon, LR_SHARED):
+// DestroyCursor and DestroyIcon then answer TRUE without destroying it. A
+// shared icon is still freed by Reset.
+BOOL MarkIconShared(HICON hIcon);
+
+// Turns an object made by a Create* call into a system object, as
+// GetSysColorBrush's brushes are: no longer counted, DeleteObject answers
+// TRUE and keeps it. Freed by Reset like every other object.
+BOOL MakeSystemObject(HGDIOBJ h);
+
 }  // namespace vor::gdi
