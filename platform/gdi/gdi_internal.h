@@ -39,13 +39,14 @@ struct IconPixels {
 bool GetIconPixels(HICON hIcon, IconPixels* out);
 
 // Marks an icon or cursor as shared (LoadCursor, LoadIcon, LR_SHARED):
-// DestroyCursor and DestroyIcon then answer TRUE without destroying it. A
-// shared icon is still freed by Reset.
+// DestroyCursor and DestroyIcon then answer TRUE without destroying it, and
+// it is no longer counted (it belongs to its module, as a stock object to
+// GDI). A shared icon is still freed by Reset.
 BOOL MarkIconShared(HICON hIcon);
 
 // Turns an object made by a Create* call into a system object, as
-// GetSysColorBrush's brushes are: no longer counted, DeleteObject answers
-// TRUE and keeps it. Freed by Reset like every other object.
+// GetSysColorBrush's brushes are: no longer counted, and DeleteObject
+// refuses it as it refuses stock objects. Freed by Reset like any object.
 BOOL MakeSystemObject(HGDIOBJ h);
 
 }  // namespace vor::gdi
