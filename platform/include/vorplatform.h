@@ -6,6 +6,7 @@
 #pragma once
 
 #include "windows.h"
+#include "vorresource.h"
 
 #ifdef __cplusplus
 extern "C" {
@@ -47,6 +48,12 @@ VORAPI int VorGdiObjectCount(int kind);
 // The size of the screen surface; takes effect at the next reset
 // (1280 x 1024 unless set).
 VORAPI void VorSetScreenSize(int cx, int cy);
+
+// Gives a module (usually the program, GetModuleHandleA(NULL)) its resource
+// table; NULL removes it. The table must outlive its use. A library's own
+// VorModuleResources export is used when no table was set for it. Kept
+// across VorPlatformReset for the program; FALSE for an unknown instance.
+VORAPI BOOL VorSetModuleResources(HINSTANCE hInstance, const VOR_RESOURCE_TABLE* table);
 
 #ifdef __cplusplus
 }
