@@ -1,0 +1,356 @@
+// The core of the class framework: configuration macros, diagnostics,
+// CObject with run-time class information, CException, CString and the
+// geometry value classes. afxwin.h includes this header.
+#pragma once
+
+#if __has_include("winbase.h") && __has_include("winuser.h") && __has_include("wingdi.h") && \
+    __has_include("winnls.h") && __has_include("wingdi_text.h") && __has_include("winuser_draw.h") && \
+    __has_include("winuser_text.h")
+#include <windows.h>
+#define VOR_AFX_HAVE_WINDOWS_H 1
+#else
+#include "vorwintypes.h"
+#endif
+
+#include <cstdarg>
+#include <cstddef>
+#include <new>
+
+// ---------------------------------------------------------------------------
+// Configuration macros
+
+#define AFXAPI
+#define AFX_CDECL
+#define AFX_DATA
+#define AFX_DATADEF
+#define AFX_NOVTABLE
+#define AFX_STATIC static
+#define AFX_STATIC_DATA static
+#define AFX_INLINE inline
+#define AFX_API
+#define AFX_CORE_DATA
+#define BASED_CODE
+#define afx_msg
+
+// Classes, functions and data of an extension library are exported from the
+// shared library that defines them (default visibility; the rest is hidden).
+#define AFX_EXT_CLASS __attribute__((visibility("default")))
+#define AFX_EXT_API __attribute__((visibility("default")))
+#define AFX_EXT_DATA __attribute__((visibility("default")))
+#define AFX_EXT_DATADEF
+#define AFX_CLASS_EXPORT __attribute__((visibility("default")))
+#define AFX_API_EXPORT __attribute__((visibility("default")))
+#define AFX_DATA_EXPORT __attribute__((visibility("default")))
+#define AFX_CLASS_IMPORT
+#define AFX_API_IMPORT
+#define AFX_DATA_IMPORT
+
+#ifndef _countof
+#define _countof(array) (sizeof(array) / sizeof((array)[0]))
+#endif
+
+#define UNUSED(x) ((void)(x))
+#define UNUSED_ALWAYS(x) ((void)(x))
+
+#define DEBUG_NEW new
+#define THIS_FILE __FILE__
+
+// ---------------------------------------------------------------------------
+// Diagnostics. Nothing in the framework stops the process: a failed
+// assertion (in builds with _DEBUG) is counted and reported on stderr.
+
+VORAPI BOOL AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
+// Number of assertion failures reported since the process started.
+VORAPI int AFXAPI AfxGetAssertFailureCount();
+
+#ifdef _DEBUG
+#define ASSERT(f) ((f) ? (void)0 : (void)::AfxAssertFailedLine(THIS_FILE, __LINE__))
+#define VERIFY(f) ASSERT(f)
+#else
+#define ASSERT(f) ((void)0)
+#define VERIFY(f) ((void)(f))
+#endif
+
+class CObject;
+#define ASSERT_VALID(pOb) ((void)0)
+#define ASSERT_POINTER(p, type) ASSERT(((p) != NULL))
+#define ASSERT_NULL_OR_POINTER(p, type) ((void)0)
+#define ASSERT_KINDOF(class_name, object) ASSERT((object)->IsKindOf(RUNTIME_CLASS(class_name)))
+
+// Trace output is not produced; the arguments are still type-checked.
+inline void AFX_CDECL AfxTraceNothing(...) {}
+#define TRACE(...) (1 ? (void)0 : ::AfxTraceNothing(__VA_ARGS__))
+#define TRACE0(sz) TRACE(sz)
+#define TRACE1(sz, p1) TRACE(sz, p1)
+#define TRACE2(sz, p1, p2) TRACE(sz, p1, p2)
+#define TRACE3(sz, p1, p2, p3) TRACE(sz, p1, p2, p3)
+
+inline BOOL AFXAPI AfxIsValidAddress(const void* lp, UINT nBytes, BOOL bReadWrite = TRUE)
+{
+    return lp != NULL || nBytes == 0;
+}
+inline BOOL AFXAPI AfxIsValidString(LPCSTR lpsz, int nLength = -1)
+{
+    return lpsz != NULL;
+}
+
+// Iteration positions of the lists and maps.
+struct __POSITION {};
+typedef __POSITION* POSITION;
+#define BEFORE_START_POSITION ((POSITION)-1L)
+
+// Resources: the handle of the module that holds a resource, searching the
+// extension modules and then the program (implemented with the module state).
+VORAPI HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
+
+// ---------------------------------------------------------------------------
+// Run-time class information. The class objects are constant-initialised
+// aggregates: no static constructor registers them.
+
+struct CRuntimeClass;
+
+struct VORAPI CRuntimeClass {
+    LPCSTR m_lpszClassName;
+    int m_nObjectSize;
+    UINT m_wSchema;  // 0xFFFF for classes that are not serialisable
+    CObject*(PASCAL* m_pfnCreateObject)();
+    CRuntimeClass* m_pBaseClass;
+    CRuntimeClass* m_pNextClass;  // link of a module's class list (unused by the framework itself)
+
+    CObject* CreateObject();
+    BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
+};
+
+#define RUNTIME_CLASS(class_name) ((CRuntimeClass*)(&class_name::class##class_name))
+
+#define DECLARE_DYNAMIC(class_name)                   \
+public:                                               \
+    static CRuntimeClass class##class_name;           \
+    virtual CRuntimeClass* GetRuntimeClass() const;
+
+#define DECLARE_DYNCREATE(class_name) \
+    DECLARE_DYNAMIC(class_name)       \
+    static CObject* PASCAL CreateObject();
+
+#define DECLARE_SERIAL(class_name) DECLARE_DYNCREATE(class_name)
+
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                          \
+    CRuntimeClass class_name::class##class_name = {#class_name, (int)sizeof(class class_name), wSchema, \
+                                                   pfnNew, RUNTIME_CLASS(base_class_name), NULL};      \
+    CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
+    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, NULL)
+
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                       \
+    CObject* PASCAL class_name::CreateObject() { return new class_name; }       \
+    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
+
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                 \
+    CObject* PASCAL class_name::CreateObject() { return new class_name; }       \
+    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject)
+
+// ---------------------------------------------------------------------------
+// CObject: the root of the framework's classes. Not copyable, as in MFC.
+
+class VORAPI CObject {
+public:
+    virtual CRuntimeClass* GetRuntimeClass() const;
+    virtual ~CObject();
+
+    BOOL IsKindOf(const CRuntimeClass* pClass) const;
+    BOOL IsSerializable() const;
+    virtual void AssertValid() const;
+
+    static CRuntimeClass classCObject;
+
+protected:
+    CObject() {}
+
+private:
+    CObject(const CObject&) = delete;
+    void operator=(const CObject&) = delete;
+};
+
+// ---------------------------------------------------------------------------
+// Exceptions (the framework itself throws only CMemoryException, from
+// AfxThrowMemoryException).
+
+class VORAPI CException : public CObject {
+    DECLARE_DYNAMIC(CException)
+public:
+    explicit CException(BOOL bAutoDelete = TRUE);
+    virtual ~CException();
+    void Delete();
+    virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL);
+
+protected:
+    BOOL m_bAutoDelete;
+};
+
+class VORAPI CMemoryException : public CException {
+    DECLARE_DYNAMIC(CMemoryException)
+public:
+    CMemoryException();
+    virtual ~CMemoryException();
+    virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL);
+};
+
+[[noreturn]] VORAPI void AFXAPI AfxThrowMemoryException();
+
+#define TRY try
+#define CATCH(class_name, e) catch (class_name * e)
+#define AND_CATCH(class_name, e) catch (class_name * e)
+#define CATCH_ALL(e) catch (CException * e)
+#define AND_CATCH_ALL(e) catch (CException * e)
+#define END_CATCH
+#define END_CATCH_ALL
+#define THROW(e) throw e
+#define THROW_LAST() throw
+
+// ---------------------------------------------------------------------------
+// CString: 8-bit text in the process code page, reference counted with
+// copy-on-write. The object is one pointer to the characters; a CStringData
+// header precedes them. Empty strings share one static representation that
+// never allocates.
+
+struct CStringData {
+    int nRefs;         // -1: locked (never shared); >= 1: number of owners
+    int nDataLength;   // characters, excluding the terminator
+    int nAllocLength;  // room for characters, excluding the terminator
+    TCHAR* data() { return reinterpret_cast<TCHAR*>(this + 1); }
+};
+
+class VORAPI CString {
+public:
+    CString();
+    CString(const CString& stringSrc);
+    CString(CString&& stringSrc) noexcept;
+    CString(TCHAR ch, int nRepeat = 1);
+    // A string-resource id made with MAKEINTRESOURCE loads that string; a
+    // null pointer gives an empty string.
+    CString(LPCSTR lpsz);
+    CString(LPCSTR lpch, int nLength);
+    CString(const unsigned char* psz);
+    ~CString();
+
+    int GetLength() const { return GetData()->nDataLength; }
+    BOOL IsEmpty() const { return GetData()->nDataLength == 0; }
+    void Empty();
+
+    // Out-of-range indices read '\0' and write nothing.
+    TCHAR GetAt(int nIndex) const;
+    TCHAR operator[](int nIndex) const { return GetAt(nIndex); }
+    void SetAt(int nIndex, TCHAR ch);
+    operator LPCTSTR() const { return m_pchData; }
+
+    const CString& operator=(const CString& stringSrc);
+    CString& operator=(CString&& stringSrc) noexcept;
+    const CString& operator=(TCHAR ch);
+    const CString& operator=(LPCSTR lpsz);
+    const CString& operator=(const unsigned char* psz);
+
+    const CString& operator+=(const CString& string);
+    const CString& operator+=(TCHAR ch);
+    const CString& operator+=(LPCTSTR lpsz);
+
+    friend VORAPI CString AFXAPI operator+(const CString& string1, const CString& string2);
+    friend VORAPI CString AFXAPI operator+(const CString& string, TCHAR ch);
+    friend VORAPI CString AFXAPI operator+(TCHAR ch, const CString& string);
+    friend VORAPI CString AFXAPI operator+(const CString& string, LPCTSTR lpsz);
+    friend VORAPI CString AFXAPI operator+(LPCTSTR lpsz, const CString& string);
+
+    int Compare(LPCTSTR lpsz) const;
+    int CompareNoCase(LPCTSTR lpsz) const;
+    int Collate(LPCTSTR lpsz) const;
+    int CollateNoCase(LPCTSTR lpsz) const;
+
+    // Counts and positions out of range are clamped to the string.
+    CString Mid(int nFirst, int nCount) const;
+    CString Mid(int nFirst) const;
+    CString Left(int nCount) const;
+    CString Right(int nCount) const;
+    CString SpanIncluding(LPCTSTR lpszCharSet) const;
+    CString SpanExcluding(LPCTSTR lpszCharSet) const;
+
+    void MakeUpper();
+    void MakeLower();
+    void MakeReverse();
+
+    void TrimRight();
+    void TrimRight(TCHAR chTarget);
+    void TrimRight(LPCTSTR lpszTargets);
+    void TrimLeft();
+    void TrimLeft(TCHAR chTarget);
+    void TrimLeft(LPCTSTR lpszTargets);
+    void Trim()
+    {
+        TrimRight();
+        TrimLeft();
+    }
+
+    int Replace(TCHAR chOld, TCHAR chNew);
+    int Replace(LPCTSTR lpszOld, LPCTSTR lpszNew);
+    int Remove(TCHAR chRemove);
+    int Insert(int nIndex, TCHAR ch);
+    int Insert(int nIndex, LPCTSTR pstr);
+    int Delete(int nIndex, int nCount = 1);
+
+    int Find(TCHAR ch) const;
+    int Find(TCHAR ch, int nStart) const;
+    int Find(LPCTSTR lpszSub) const;
+    int Find(LPCTSTR lpszSub, int nStart) const;
+    int ReverseFind(TCHAR ch) const;
+    int FindOneOf(LPCTSTR lpszCharSet) const;
+
+    void Format(LPCTSTR lpszFormat, ...) __attribute__((format(printf, 2, 3)));
+    void Format(UINT nFormatID, ...);
+    void FormatV(LPCTSTR lpszFormat, va_list argList) __attribute__((format(printf, 2, 0)));
+    void AppendFormat(LPCTSTR lpszFormat, ...) __attribute__((format(printf, 2, 3)));
+
+    // Loads string resource nID from the module that holds it; FALSE (and
+    // the string unchanged) when there is no such string.
+    BOOL LoadString(UINT nID);
+
+    LPTSTR GetBuffer(int nMinBufLength);
+    void ReleaseBuffer(int nNewLength = -1);
+    LPTSTR GetBufferSetLength(int nNewLength);
+    void FreeExtra();
+    LPTSTR LockBuffer();
+    void UnlockBuffer();
+    int GetAllocLength() const { return GetData()->nAllocLength; }
+
+protected:
+    LPTSTR m_pchData;
+
+    CStringData* GetData() const { return reinterpret_cast<CStringData*>(m_pchData) - 1; }
+    void Init();
+    void AllocBuffer(int nLen);
+    void AssignCopy(int nSrcLen, LPCTSTR lpszSrcData);
+    void ConcatInPlace(int nSrcLen, LPCTSTR lpszSrcData);
+    void CopyBeforeWrite();
+    void AllocBeforeWrite(int nLen);
+    void Release();
+    static void FreeData(CStringData* pData);
+    static int SafeStrlen(LPCTSTR lpsz);
+};
+
+VORAPI bool AFXAPI operator==(const CString& s1, const CString& s2);
+VORAPI bool AFXAPI operator==(const CString& s1, LPCTSTR s2);
+VORAPI bool AFXAPI operator==(LPCTSTR s1, const CString& s2);
+VORAPI bool AFXAPI operator!=(const CString& s1, const CString& s2);
+VORAPI bool AFXAPI operator!=(const CString& s1, LPCTSTR s2);
+VORAPI bool AFXAPI operator!=(LPCTSTR s1, const CString& s2);
+VORAPI bool AFXAPI operator<(const CString& s1, const CString& s2);
+VORAPI bool AFXAPI operator<(const CString& s1, LPCTSTR s2);
+VORAPI bool AFXAPI operator<(LPCTSTR s1, const CString& s2);
+VORAPI bool AFXAPI operator>(const CString& s1, const CString& s2);
+VORAPI bool AFXAPI operator>(const CString& s1, LPCTSTR s2);
+VORAPI bool AFXAPI operator>(LPCTSTR s1, const CString& s2);
+VORAPI bool AFXAPI operator<=(const CString& s1, const CString& s2);
+VORAPI bool AFXAPI operator<=(const CString& s1, LPCTSTR s2);
+VORAPI bool AFXAPI operator<=(LPCTSTR s1, const CString& s2);
+VORAPI bool AFXAPI operator>=(const CString& s1, const CString& s2);
+VORAPI bool AFXAPI operator>=(const CString& s1, LPCTSTR s2);
+VORAPI bool AFXAPI operator>=(LPCTSTR s1, const CString& s2);
+
