@@ -354,3 +354,270 @@ VORAPI bool AFXAPI operator>=(const CString& s1, const CString& s2);
 VORAPI bool AFXAPI operator>=(const CString& s1, LPCTSTR s2);
 VORAPI bool AFXAPI operator>=(LPCTSTR s1, const CString& s2);
 
+
+// ---------------------------------------------------------------------------
+// Geometry: CSize, CPoint, CRect over the Win32 structures, inline. Rectangles
+// follow Win32: right and bottom are exclusive, a rectangle with a width or
+// height <= 0 is empty. TopLeft and BottomRight hand out the rectangle's own
+// corners as CPoint references, so CPoint may alias a RECT's members.
+
+class CPoint;
+class CRect;
+
+class VORAPI CSize : public tagSIZE {
+public:
+    CSize() { cx = cy = 0; }
+    CSize(int initCX, int initCY) { cx = initCX, cy = initCY; }
+    CSize(SIZE initSize) { cx = initSize.cx, cy = initSize.cy; }
+    CSize(POINT initPt) { cx = initPt.x, cy = initPt.y; }
+    CSize(DWORD dwSize) { cx = (short)LOWORD(dwSize), cy = (short)HIWORD(dwSize); }
+
+    BOOL operator==(SIZE size) const { return cx == size.cx && cy == size.cy; }
+    BOOL operator!=(SIZE size) const { return !(*this == size); }
+    void operator+=(SIZE size) { cx += size.cx, cy += size.cy; }
+    void operator-=(SIZE size) { cx -= size.cx, cy -= size.cy; }
+    CSize operator+(SIZE size) const { return CSize(cx + size.cx, cy + size.cy); }
+    CSize operator-(SIZE size) const { return CSize(cx - size.cx, cy - size.cy); }
+    CSize operator-() const { return CSize(-cx, -cy); }
+    inline CPoint operator+(POINT point) const;
+    inline CPoint operator-(POINT point) const;
+    inline CRect operator+(const RECT* lpRect) const;
+    inline CRect operator-(const RECT* lpRect) const;
+};
+
+class VORAPI __attribute__((__may_alias__)) CPoint : public tagPOINT {
+public:
+    CPoint() { x = y = 0; }
+    CPoint(int initX, int initY) { x = initX, y = initY; }
+    CPoint(POINT initPt) { x = initPt.x, y = initPt.y; }
+    CPoint(SIZE initSize) { x = initSize.cx, y = initSize.cy; }
+    CPoint(DWORD dwPoint) { x = (short)LOWORD(dwPoint), y = (short)HIWORD(dwPoint); }
+
+    void Offset(int xOffset, int yOffset) { x += xOffset, y += yOffset; }
+    void Offset(POINT point) { Offset(point.x, point.y); }
+    void Offset(SIZE size) { Offset(size.cx, size.cy); }
+
+    BOOL operator==(POINT point) const { return x == point.x && y == point.y; }
+    BOOL operator!=(POINT point) const { return !(*this == point); }
+    void operator+=(SIZE size) { x += size.cx, y += size.cy; }
+    void operator-=(SIZE size) { x -= size.cx, y -= size.cy; }
+    void operator+=(POINT point) { x += point.x, y += point.y; }
+    void operator-=(POINT point) { x -= point.x, y -= point.y; }
+
+    CPoint operator+(SIZE size) const { return CPoint(x + size.cx, y + size.cy); }
+    CPoint operator-(SIZE size) const { return CPoint(x - size.cx, y - size.cy); }
+    CPoint operator-() const { return CPoint(-x, -y); }
+    CPoint operator+(POINT point) const { return CPoint(x + point.x, y + point.y); }
+    CSize operator-(POINT point) const { return CSize(x - point.x, y - point.y); }
+    inline CRect operator+(const RECT* lpRect) const;
+    inline CRect operator-(const RECT* lpRect) const;
+};
+
+class VORAPI CRect : public tagRECT {
+public:
+    CRect() { left = top = right = bottom = 0; }
+    CRect(int l, int t, int r, int b) { left = l, top = t, right = r, bottom = b; }
+    CRect(const RECT& srcRect) { CopyRect(&srcRect); }
+    CRect(LPCRECT lpSrcRect) { CopyRect(lpSrcRect); }
+    CRect(POINT point, SIZE size) { left = point.x, top = point.y, right = point.x + size.cx, bottom = point.y + size.cy; }
+    CRect(POINT topLeft, POINT bottomRight) { left = topLeft.x, top = topLeft.y, right = bottomRight.x, bottom = bottomRight.y; }
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    CSize Size() const { return CSize(right - left, bottom - top); }
+    CPoint& TopLeft() { return *reinterpret_cast<CPoint*>(&left); }
+    CPoint& BottomRight() { return *reinterpret_cast<CPoint*>(&right); }
+    const CPoint& TopLeft() const { return *reinterpret_cast<const CPoint*>(&left); }
+    const CPoint& BottomRight() const { return *reinterpret_cast<const CPoint*>(&right); }
+    CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
+    void SwapLeftRight() { SwapLeftRight(this); }
+    static void SwapLeftRight(LPRECT lpRect)
+    {
+        LONG t = lpRect->left;
+        lpRect->left = lpRect->right;
+        lpRect->right = t;
+    }
+
+    operator LPRECT() { return this; }
+    operator LPCRECT() const { return this; }
+
+    BOOL IsRectEmpty() const { return left >= right || top >= bottom; }
+    BOOL IsRectNull() const { return left == 0 && right == 0 && top == 0 && bottom == 0; }
+    BOOL PtInRect(POINT point) const
+    {
+        return point.x >= left && point.x < right && point.y >= top && point.y < bottom;
+    }
+
+    void SetRect(int x1, int y1, int x2, int y2) { left = x1, top = y1, right = x2, bottom = y2; }
+    void SetRect(POINT topLeft, POINT bottomRight) { SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y); }
+    void SetRectEmpty() { left = top = right = bottom = 0; }
+    void CopyRect(LPCRECT lpSrcRect)
+    {
+        if (lpSrcRect == NULL) {
+            SetRectEmpty();
+            return;
+        }
+        left = lpSrcRect->left, top = lpSrcRect->top, right = lpSrcRect->right, bottom = lpSrcRect->bottom;
+    }
+    BOOL EqualRect(LPCRECT lpRect) const
+    {
+        return lpRect != NULL && left == lpRect->left && top == lpRect->top && right == lpRect->right &&
+               bottom == lpRect->bottom;
+    }
+
+    void InflateRect(int x, int y) { left -= x, top -= y, right += x, bottom += y; }
+    void InflateRect(SIZE size) { InflateRect(size.cx, size.cy); }
+    void InflateRect(LPCRECT lpRect) { InflateRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+    void InflateRect(int l, int t, int r, int b) { left -= l, top -= t, right += r, bottom += b; }
+    void DeflateRect(int x, int y) { InflateRect(-x, -y); }
+    void DeflateRect(SIZE size) { InflateRect(-size.cx, -size.cy); }
+    void DeflateRect(LPCRECT lpRect) { DeflateRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+    void DeflateRect(int l, int t, int r, int b) { left += l, top += t, right -= r, bottom -= b; }
+
+    void OffsetRect(int x, int y) { left += x, top += y, right += x, bottom += y; }
+    void OffsetRect(POINT point) { OffsetRect(point.x, point.y); }
+    void OffsetRect(SIZE size) { OffsetRect(size.cx, size.cy); }
+    void NormalizeRect()
+    {
+        LONG t;
+        if (left > right)
+            t = left, left = right, right = t;
+        if (top > bottom)
+            t = top, top = bottom, bottom = t;
+    }
+
+    // As Win32: an empty result is stored as all zeros and answers FALSE.
+    BOOL IntersectRect(LPCRECT lpRect1, LPCRECT lpRect2)
+    {
+        CRect a(lpRect1), b(lpRect2);
+        CRect r(a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+                a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom);
+        if (a.IsRectEmpty() || b.IsRectEmpty() || r.IsRectEmpty()) {
+            SetRectEmpty();
+            return FALSE;
+        }
+        *this = r;
+        return TRUE;
+    }
+    // An empty source is ignored; both empty give all zeros and FALSE.
+    BOOL UnionRect(LPCRECT lpRect1, LPCRECT lpRect2)
+    {
+        CRect a(lpRect1), b(lpRect2);
+        if (a.IsRectEmpty()) {
+            if (b.IsRectEmpty()) {
+                SetRectEmpty();
+                return FALSE;
+            }
+            *this = b;
+            return TRUE;
+        }
+        if (b.IsRectEmpty()) {
+            *this = a;
+            return TRUE;
+        }
+        SetRect(a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+                a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom);
+        return TRUE;
+    }
+    // The part of lpRectSrc1 outside lpRectSrc2 when that part is a rectangle
+    // (lpRectSrc2 spans lpRectSrc1 fully across one side); otherwise lpRectSrc1.
+    BOOL SubtractRect(LPCRECT lpRectSrc1, LPCRECT lpRectSrc2)
+    {
+        CRect src(lpRectSrc1);
+        if (src.IsRectEmpty()) {
+            SetRectEmpty();
+            return FALSE;
+        }
+        CRect cut;
+        if (!cut.IntersectRect(&src, lpRectSrc2)) {
+            *this = src;
+            return TRUE;
+        }
+        CRect r = src;
+        if (cut.left <= src.left && cut.right >= src.right) {
+            if (cut.top <= src.top)
+                r.top = cut.bottom;
+            else if (cut.bottom >= src.bottom)
+                r.bottom = cut.top;
+        } else if (cut.top <= src.top && cut.bottom >= src.bottom) {
+            if (cut.left <= src.left)
+                r.left = cut.right;
+            else if (cut.right >= src.right)
+                r.right = cut.left;
+        }
+        if (r.IsRectEmpty()) {
+            SetRectEmpty();
+            return FALSE;
+        }
+        *this = r;
+        return TRUE;
+    }
+
+    void operator=(const RECT& srcRect) { CopyRect(&srcRect); }
+    BOOL operator==(const RECT& rect) const { return EqualRect(&rect); }
+    BOOL operator!=(const RECT& rect) const { return !EqualRect(&rect); }
+    void operator+=(POINT point) { OffsetRect(point.x, point.y); }
+    void operator+=(SIZE size) { OffsetRect(size.cx, size.cy); }
+    void operator+=(LPCRECT lpRect) { InflateRect(lpRect); }
+    void operator-=(POINT point) { OffsetRect(-point.x, -point.y); }
+    void operator-=(SIZE size) { OffsetRect(-size.cx, -size.cy); }
+    void operator-=(LPCRECT lpRect) { DeflateRect(lpRect); }
+    void operator&=(const RECT& rect) { IntersectRect(this, &rect); }
+    void operator|=(const RECT& rect) { UnionRect(this, &rect); }
+
+    CRect operator+(POINT point) const
+    {
+        CRect r(*this);
+        r.OffsetRect(point.x, point.y);
+        return r;
+    }
+    CRect operator-(POINT point) const
+    {
+        CRect r(*this);
+        r.OffsetRect(-point.x, -point.y);
+        return r;
+    }
+    CRect operator+(SIZE size) const
+    {
+        CRect r(*this);
+        r.OffsetRect(size.cx, size.cy);
+        return r;
+    }
+    CRect operator-(SIZE size) const
+    {
+        CRect r(*this);
+        r.OffsetRect(-size.cx, -size.cy);
+        return r;
+    }
+    CRect operator+(LPCRECT lpRect) const
+    {
+        CRect r(*this);
+        r.InflateRect(lpRect);
+        return r;
+    }
+    CRect operator-(LPCRECT lpRect) const
+    {
+        CRect r(*this);
+        r.DeflateRect(lpRect);
+        return r;
+    }
+    CRect operator&(const RECT& rect2) const
+    {
+        CRect r;
+        r.IntersectRect(this, &rect2);
+        return r;
+    }
+    CRect operator|(const RECT& rect2) const
+    {
+        CRect r;
+        r.UnionRect(this, &rect2);
+        return r;
+    }
+};
+
+inline CPoint CSize::operator+(POINT point) const { return CPoint(cx + point.x, cy + point.y); }
+inline CPoint CSize::operator-(POINT point) const { return CPoint(cx - point.x, cy - point.y); }
+inline CRect CSize::operator+(const RECT* lpRect) const { return CRect(lpRect) + *this; }
+inline CRect CSize::operator-(const RECT* lpRect) const { return CRect(lpRect) - *this; }
+inline CRect CPoint::operator+(const RECT* lpRect) const { return CRect(lpRect) + *this; }
+inline CRect CPoint::operator-(const RECT* lpRect) const { return CRect(lpRect) - *this; }

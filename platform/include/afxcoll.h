@@ -243,6 +243,396 @@ private:
     int m_nGrowBy;
 };
 
+
+// Doubly linked list of TYPE. A POSITION is the address of a node; node
+// addresses never change while the node is in the list.
+template <class TYPE, class ARG_TYPE>
+class ListCore {
+public:
+    struct Node {
+        Node* pNext;
+        Node* pPrev;
+        TYPE data;
+        explicit Node(ARG_TYPE value) : pNext(NULL), pPrev(NULL), data(value) {}
+        Node() : pNext(NULL), pPrev(NULL), data() {}
+    };
+
+    ListCore() : m_pNodeHead(NULL), m_pNodeTail(NULL), m_nCount(0) {}
+    ~ListCore() { RemoveAll(); }
+    ListCore(const ListCore&) = delete;
+    ListCore& operator=(const ListCore&) = delete;
+
+    int GetCount() const { return m_nCount; }
+    BOOL IsEmpty() const { return m_nCount == 0; }
+
+    // Head and tail of an empty list: a scratch element (see ArrayCore).
+    TYPE& GetHead() { return m_pNodeHead != NULL ? m_pNodeHead->data : OutOfRangeElement<TYPE>(); }
+    const TYPE& GetHead() const { return m_pNodeHead != NULL ? m_pNodeHead->data : OutOfRangeElement<TYPE>(); }
+    TYPE& GetTail() { return m_pNodeTail != NULL ? m_pNodeTail->data : OutOfRangeElement<TYPE>(); }
+    const TYPE& GetTail() const { return m_pNodeTail != NULL ? m_pNodeTail->data : OutOfRangeElement<TYPE>(); }
+
+    TYPE RemoveHead()
+    {
+        ASSERT(m_pNodeHead != NULL);
+        if (m_pNodeHead == NULL)
+            return TYPE();
+        TYPE value(std::move(m_pNodeHead->data));
+        Unlink(m_pNodeHead);
+        return value;
+    }
+    TYPE RemoveTail()
+    {
+        ASSERT(m_pNodeTail != NULL);
+        if (m_pNodeTail == NULL)
+            return TYPE();
+        TYPE value(std::move(m_pNodeTail->data));
+        Unlink(m_pNodeTail);
+        return value;
+    }
+
+    POSITION AddHead(ARG_TYPE newElement) { return InsertBefore(NULL, newElement, true); }
+    POSITION AddTail(ARG_TYPE newElement) { return InsertAfter(NULL, newElement, true); }
+    void AddHead(const ListCore& other)
+    {
+        // Walking backwards keeps the other list's order; the stop node makes
+        // adding a list to itself finite.
+        Node* pStop = other.m_pNodeHead;
+        for (Node* p = other.m_pNodeTail; p != NULL; p = p->pPrev) {
+            AddHead(p->data);
+            if (p == pStop)
+                break;
+        }
+    }
+    void AddTail(const ListCore& other)
+    {
+        Node* pStop = other.m_pNodeTail;
+        for (Node* p = other.m_pNodeHead; p != NULL; p = p->pNext) {
+            AddTail(p->data);
+            if (p == pStop)
+                break;
+        }
+    }
+
+    void RemoveAll()
+    {
+        Node* p = m_pNodeHead;
+        while (p != NULL) {
+            Node* pNext = p->pNext;
+            delete p;
+            p = pNext;
+        }
+        m_pNodeHead = m_pNodeTail = NULL;
+        m_nCount = 0;
+    }
+
+    POSITION GetHeadPosition() const { return (POSITION)m_pNodeHead; }
+    POSITION GetTailPosition() const { return (POSITION)m_pNodeTail; }
+
+    // Iteration past the end (a NULL position) reads a scratch element and
+    // leaves the position NULL.
+    TYPE& GetNext(POSITION& rPosition)
+    {
+        Node* p = (Node*)rPosition;
+        if (p == NULL)
+            return OutOfRangeElement<TYPE>();
+        rPosition = (POSITION)p->pNext;
+        return p->data;
+    }
+    const TYPE& GetNext(POSITION& rPosition) const { return const_cast<ListCore*>(this)->GetNext(rPosition); }
+    TYPE& GetPrev(POSITION& rPosition)
+    {
+        Node* p = (Node*)rPosition;
+        if (p == NULL)
+            return OutOfRangeElement<TYPE>();
+        rPosition = (POSITION)p->pPrev;
+        return p->data;
+    }
+    const TYPE& GetPrev(POSITION& rPosition) const { return const_cast<ListCore*>(this)->GetPrev(rPosition); }
+
+    TYPE& GetAt(POSITION position)
+    {
+        Node* p = (Node*)position;
+        return p != NULL ? p->data : OutOfRangeElement<TYPE>();
+    }
+    const TYPE& GetAt(POSITION position) const { return const_cast<ListCore*>(this)->GetAt(position); }
+    void SetAt(POSITION pos, ARG_TYPE newElement)
+    {
+        if (pos != NULL)
+            ((Node*)pos)->data = newElement;
+    }
+    void RemoveAt(POSITION position)
+    {
+        if (position != NULL)
+            Unlink((Node*)position);
+    }
+
+    POSITION InsertBefore(POSITION position, ARG_TYPE newElement, bool bAtEndIfNull = true)
+    {
+        Node* pOld = (Node*)position;
+        if (pOld == NULL)
+            pOld = m_pNodeHead;  // before nothing: at the head
+        Node* pNew = new Node(newElement);
+        if (pOld == NULL) {
+            m_pNodeHead = m_pNodeTail = pNew;
+        } else {
+            pNew->pPrev = pOld->pPrev;
+            pNew->pNext = pOld;
+            if (pOld->pPrev != NULL)
+                pOld->pPrev->pNext = pNew;
+            else
+                m_pNodeHead = pNew;
+            pOld->pPrev = pNew;
+        }
+        ++m_nCount;
+        return (POSITION)pNew;
+    }
+    POSITION InsertAfter(POSITION position, ARG_TYPE newElement, bool bAtEndIfNull = true)
+    {
+        Node* pOld = (Node*)position;
+        if (pOld == NULL)
+            pOld = m_pNodeTail;  // after nothing: at the tail
+        Node* pNew = new Node(newElement);
+        if (pOld == NULL) {
+            m_pNodeHead = m_pNodeTail = pNew;
+        } else {
+            pNew->pNext = pOld->pNext;
+            pNew->pPrev = pOld;
+            if (pOld->pNext != NULL)
+                pOld->pNext->pPrev = pNew;
+            else
+                m_pNodeTail = pNew;
+            pOld->pNext = pNew;
+        }
+        ++m_nCount;
+        return (POSITION)pNew;
+    }
+
+    template <class EQUAL>
+    POSITION Find(EQUAL equal, POSITION startAfter) const
+    {
+        Node* p = startAfter == NULL ? m_pNodeHead : ((Node*)startAfter)->pNext;
+        for (; p != NULL; p = p->pNext) {
+            if (equal(p->data))
+                return (POSITION)p;
+        }
+        return NULL;
+    }
+
+    POSITION FindIndex(int nIndex) const
+    {
+        if (nIndex < 0 || nIndex >= m_nCount)
+            return NULL;
+        Node* p = m_pNodeHead;
+        while (nIndex-- > 0)
+            p = p->pNext;
+        return (POSITION)p;
+    }
+
+private:
+    void Unlink(Node* p)
+    {
+        if (p->pPrev != NULL)
+            p->pPrev->pNext = p->pNext;
+        else
+            m_pNodeHead = p->pNext;
+        if (p->pNext != NULL)
+            p->pNext->pPrev = p->pPrev;
+        else
+            m_pNodeTail = p->pPrev;
+        delete p;
+        --m_nCount;
+    }
+
+    Node* m_pNodeHead;
+    Node* m_pNodeTail;
+    int m_nCount;
+};
+
+// Hash of a string key (the bytes of the text).
+inline UINT HashString(LPCTSTR key)
+{
+    UINT nHash = 2166136261u;
+    if (key != NULL) {
+        for (; *key != '\0'; ++key)
+            nHash = (nHash ^ (BYTE)*key) * 16777619u;
+    }
+    return nHash;
+}
+
+// Hash table of KEY to VALUE with a fixed number of buckets (17 unless
+// InitHashTable says otherwise), chained. TRAITS supplies
+// static UINT Hash(ARG_KEY) and static bool Equal(const KEY&, ARG_KEY).
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE, class TRAITS>
+class MapCore {
+public:
+    struct Assoc {
+        Assoc* pNext;
+        UINT nHashValue;
+        KEY key;
+        VALUE value;
+        explicit Assoc(ARG_KEY k) : pNext(NULL), nHashValue(0), key(k), value() {}
+    };
+
+    explicit MapCore(int nBlockSize = 10) : m_pHashTable(NULL), m_nHashTableSize(17), m_nCount(0) {}
+    ~MapCore() { RemoveAll(); }
+    MapCore(const MapCore&) = delete;
+    MapCore& operator=(const MapCore&) = delete;
+
+    int GetCount() const { return m_nCount; }
+    BOOL IsEmpty() const { return m_nCount == 0; }
+    UINT GetHashTableSize() const { return m_nHashTableSize; }
+
+    BOOL Lookup(ARG_KEY key, VALUE& rValue) const
+    {
+        Assoc* p = Find(key);
+        if (p == NULL)
+            return FALSE;
+        rValue = p->value;
+        return TRUE;
+    }
+
+    VALUE& operator[](ARG_KEY key)
+    {
+        Assoc* p = Find(key);
+        if (p != NULL)
+            return p->value;
+        if (m_pHashTable == NULL)
+            AllocTable(m_nHashTableSize);
+        p = new Assoc(key);
+        p->nHashValue = TRAITS::Hash(key) % m_nHashTableSize;
+        p->pNext = m_pHashTable[p->nHashValue];
+        m_pHashTable[p->nHashValue] = p;
+        ++m_nCount;
+        return p->value;
+    }
+
+    void SetAt(ARG_KEY key, ARG_VALUE newValue) { (*this)[key] = newValue; }
+
+    BOOL RemoveKey(ARG_KEY key)
+    {
+        if (m_pHashTable == NULL)
+            return FALSE;
+        Assoc** ppPrev = &m_pHashTable[TRAITS::Hash(key) % m_nHashTableSize];
+        for (Assoc* p = *ppPrev; p != NULL; ppPrev = &p->pNext, p = p->pNext) {
+            if (TRAITS::Equal(p->key, key)) {
+                *ppPrev = p->pNext;
+                delete p;
+                --m_nCount;
+                return TRUE;
+            }
+        }
+        return FALSE;
+    }
+
+    void RemoveAll()
+    {
+        if (m_pHashTable != NULL) {
+            for (UINT i = 0; i < m_nHashTableSize; ++i) {
+                Assoc* p = m_pHashTable[i];
+                while (p != NULL) {
+                    Assoc* pNext = p->pNext;
+                    delete p;
+                    p = pNext;
+                }
+            }
+            delete[] m_pHashTable;
+        }
+        m_pHashTable = NULL;
+        m_nCount = 0;
+    }
+
+    POSITION GetStartPosition() const { return m_nCount == 0 ? NULL : BEFORE_START_POSITION; }
+
+    // Advances rNextPosition before handing out the entry, so the entry just
+    // returned may be removed without disturbing the iteration.
+    void GetNextAssoc(POSITION& rNextPosition, KEY& rKey, VALUE& rValue) const
+    {
+        Assoc* p = (Assoc*)rNextPosition;
+        if (p == NULL || m_pHashTable == NULL) {
+            rNextPosition = NULL;
+            return;
+        }
+        if (p == (Assoc*)BEFORE_START_POSITION) {
+            p = FirstFrom(0);
+            if (p == NULL) {
+                rNextPosition = NULL;
+                return;
+            }
+        }
+        Assoc* pNext = p->pNext != NULL ? p->pNext : FirstFrom(p->nHashValue + 1);
+        rNextPosition = (POSITION)pNext;
+        rKey = p->key;
+        rValue = p->value;
+    }
+
+    // Sets the number of buckets; existing entries are redistributed.
+    void InitHashTable(UINT nHashSize, BOOL bAllocNow = TRUE)
+    {
+        if (nHashSize == 0)
+            nHashSize = 1;
+        Assoc** pOld = m_pHashTable;
+        UINT nOldSize = m_nHashTableSize;
+        m_pHashTable = NULL;
+        m_nHashTableSize = nHashSize;
+        if (bAllocNow || pOld != NULL)
+            AllocTable(nHashSize);
+        if (pOld != NULL) {
+            for (UINT i = 0; i < nOldSize; ++i) {
+                Assoc* p = pOld[i];
+                while (p != NULL) {
+                    Assoc* pNext = p->pNext;
+                    p->nHashValue = TRAITS::Hash(p->key) % m_nHashTableSize;
+                    p->pNext = m_pHashTable[p->nHashValue];
+                    m_pHashTable[p->nHashValue] = p;
+                    p = pNext;
+                }
+            }
+            delete[] pOld;
+        }
+    }
+
+    Assoc* Find(ARG_KEY key) const
+    {
+        if (m_pHashTable == NULL)
+            return NULL;
+        for (Assoc* p = m_pHashTable[TRAITS::Hash(key) % m_nHashTableSize]; p != NULL; p = p->pNext) {
+            if (TRAITS::Equal(p->key, key))
+                return p;
+        }
+        return NULL;
+    }
+
+private:
+    void AllocTable(UINT nSize)
+    {
+        m_pHashTable = new Assoc*[nSize];
+        for (UINT i = 0; i < nSize; ++i)
+            m_pHashTable[i] = NULL;
+    }
+    Assoc* FirstFrom(UINT nBucket) const
+    {
+        for (UINT i = nBucket; i < m_nHashTableSize; ++i) {
+            if (m_pHashTable[i] != NULL)
+                return m_pHashTable[i];
+        }
+        return NULL;
+    }
+
+    Assoc** m_pHashTable;
+    UINT m_nHashTableSize;
+    int m_nCount;
+};
+
+struct StringKeyTraits {
+    static UINT Hash(LPCTSTR key) { return HashString(key); }
+    static bool Equal(const CString& a, LPCTSTR b) { return a == (b != NULL ? b : ""); }
+};
+template <class KEY>
+struct ScalarKeyTraits {
+    static UINT Hash(KEY key) { return (UINT)(((ULONG_PTR)key) >> 4) ^ (UINT)(ULONG_PTR)key; }
+    static bool Equal(KEY a, KEY b) { return a == b; }
+};
+
 }  // namespace vor_afx
 
 // The concrete arrays: CObject-derived, with MFC's interface, over ArrayCore.
@@ -340,3 +730,110 @@ public:
 protected:
     vor_afx::ArrayCore<CString, const CString&> m_core;
 };
+
+// ---------------------------------------------------------------------------
+// Lists
+
+#define VOR_AFX_DECLARE_LIST(class_name, TYPE, ARG_TYPE)                                             \
+    class VORAPI class_name : public CObject {                                                       \
+        DECLARE_DYNAMIC(class_name)                                                                  \
+    public:                                                                                          \
+        explicit class_name(int nBlockSize = 10) {}                                                  \
+        virtual ~class_name();                                                                       \
+        int GetCount() const { return m_core.GetCount(); }                                           \
+        int GetSize() const { return m_core.GetCount(); }                                            \
+        BOOL IsEmpty() const { return m_core.IsEmpty(); }                                            \
+        TYPE& GetHead() { return m_core.GetHead(); }                                                 \
+        TYPE GetHead() const { return m_core.GetHead(); }                                            \
+        TYPE& GetTail() { return m_core.GetTail(); }                                                 \
+        TYPE GetTail() const { return m_core.GetTail(); }                                            \
+        TYPE RemoveHead() { return m_core.RemoveHead(); }                                            \
+        TYPE RemoveTail() { return m_core.RemoveTail(); }                                            \
+        POSITION AddHead(ARG_TYPE newElement) { return m_core.AddHead(newElement); }                 \
+        POSITION AddTail(ARG_TYPE newElement) { return m_core.AddTail(newElement); }                 \
+        void AddHead(class_name* pNewList)                                                           \
+        {                                                                                            \
+            if (pNewList != NULL)                                                                    \
+                m_core.AddHead(pNewList->m_core);                                                    \
+        }                                                                                            \
+        void AddTail(class_name* pNewList)                                                           \
+        {                                                                                            \
+            if (pNewList != NULL)                                                                    \
+                m_core.AddTail(pNewList->m_core);                                                    \
+        }                                                                                            \
+        void RemoveAll() { m_core.RemoveAll(); }                                                     \
+        POSITION GetHeadPosition() const { return m_core.GetHeadPosition(); }                        \
+        POSITION GetTailPosition() const { return m_core.GetTailPosition(); }                        \
+        TYPE& GetNext(POSITION& rPosition) { return m_core.GetNext(rPosition); }                     \
+        TYPE GetNext(POSITION& rPosition) const { return m_core.GetNext(rPosition); }                \
+        TYPE& GetPrev(POSITION& rPosition) { return m_core.GetPrev(rPosition); }                     \
+        TYPE GetPrev(POSITION& rPosition) const { return m_core.GetPrev(rPosition); }                \
+        TYPE& GetAt(POSITION position) { return m_core.GetAt(position); }                            \
+        TYPE GetAt(POSITION position) const { return m_core.GetAt(position); }                       \
+        void SetAt(POSITION pos, ARG_TYPE newElement) { m_core.SetAt(pos, newElement); }             \
+        void RemoveAt(POSITION position) { m_core.RemoveAt(position); }                              \
+        POSITION InsertBefore(POSITION position, ARG_TYPE newElement)                                \
+        {                                                                                            \
+            return m_core.InsertBefore(position, newElement);                                        \
+        }                                                                                            \
+        POSITION InsertAfter(POSITION position, ARG_TYPE newElement)                                 \
+        {                                                                                            \
+            return m_core.InsertAfter(position, newElement);                                         \
+        }                                                                                            \
+        POSITION Find(ARG_TYPE searchValue, POSITION startAfter = NULL) const                        \
+        {                                                                                            \
+            return m_core.Find([&](const auto& e) { return e == searchValue; }, startAfter);         \
+        }                                                                                            \
+        POSITION FindIndex(int nIndex) const { return m_core.FindIndex(nIndex); }                    \
+                                                                                                     \
+    protected:                                                                                       \
+        vor_afx::ListCore<TYPE, ARG_TYPE> m_core;                                                    \
+    }
+
+VOR_AFX_DECLARE_LIST(CPtrList, void*, void*);
+VOR_AFX_DECLARE_LIST(CObList, CObject*, CObject*);
+VOR_AFX_DECLARE_LIST(CStringList, CString, LPCTSTR);
+
+// ---------------------------------------------------------------------------
+// Maps
+
+#define VOR_AFX_DECLARE_MAP(class_name, KEY, ARG_KEY, VALUE, ARG_VALUE, TRAITS)                      \
+    class VORAPI class_name : public CObject {                                                       \
+        DECLARE_DYNAMIC(class_name)                                                                  \
+    public:                                                                                          \
+        typedef KEY BASE_KEY;                                                                        \
+        typedef ARG_KEY BASE_ARG_KEY;                                                                \
+        typedef VALUE BASE_VALUE;                                                                    \
+        typedef ARG_VALUE BASE_ARG_VALUE;                                                            \
+        explicit class_name(int nBlockSize = 10) {}                                                  \
+        virtual ~class_name();                                                                       \
+        int GetCount() const { return m_core.GetCount(); }                                           \
+        int GetSize() const { return m_core.GetCount(); }                                            \
+        BOOL IsEmpty() const { return m_core.IsEmpty(); }                                            \
+        BOOL Lookup(ARG_KEY key, VALUE& rValue) const { return m_core.Lookup(key, rValue); }         \
+        VALUE& operator[](ARG_KEY key) { return m_core[key]; }                                       \
+        void SetAt(ARG_KEY key, ARG_VALUE newValue) { m_core.SetAt(key, newValue); }                 \
+        BOOL RemoveKey(ARG_KEY key) { return m_core.RemoveKey(key); }                                \
+        void RemoveAll() { m_core.RemoveAll(); }                                                     \
+        POSITION GetStartPosition() const { return m_core.GetStartPosition(); }                      \
+        void GetNextAssoc(POSITION& rNextPosition, KEY& rKey, VALUE& rValue) const                   \
+        {                                                                                            \
+            m_core.GetNextAssoc(rNextPosition, rKey, rValue);                                        \
+        }                                                                                            \
+        UINT GetHashTableSize() const { return m_core.GetHashTableSize(); }                          \
+        void InitHashTable(UINT hashSize, BOOL bAllocNow = TRUE)                                     \
+        {                                                                                            \
+            m_core.InitHashTable(hashSize, bAllocNow);                                               \
+        }                                                                                            \
+                                                                                                     \
+    protected:                                                                                       \
+        vor_afx::MapCore<KEY, ARG_KEY, VALUE, ARG_VALUE, TRAITS> m_core;                             \
+    }
+
+VOR_AFX_DECLARE_MAP(CMapStringToPtr, CString, LPCTSTR, void*, void*, vor_afx::StringKeyTraits);
+VOR_AFX_DECLARE_MAP(CMapStringToOb, CString, LPCTSTR, CObject*, CObject*, vor_afx::StringKeyTraits);
+VOR_AFX_DECLARE_MAP(CMapStringToString, CString, LPCTSTR, CString, LPCTSTR, vor_afx::StringKeyTraits);
+VOR_AFX_DECLARE_MAP(CMapPtrToPtr, void*, void*, void*, void*, vor_afx::ScalarKeyTraits<void*>);
+VOR_AFX_DECLARE_MAP(CMapPtrToWord, void*, void*, WORD, WORD, vor_afx::ScalarKeyTraits<void*>);
+VOR_AFX_DECLARE_MAP(CMapWordToPtr, WORD, WORD, void*, void*, vor_afx::ScalarKeyTraits<WORD>);
+VOR_AFX_DECLARE_MAP(CMapWordToOb, WORD, WORD, CObject*, CObject*, vor_afx::ScalarKeyTraits<WORD>);
