@@ -36,7 +36,6 @@ struct ListBox {
     bool focused = false;
     bool tracking = false;
     bool combo = false;  // the drop-down list of a combo box
-    int comboPress = -1;
 };
 
 std::unordered_map<HWND, ListBox*>& Boxes() {
@@ -523,6 +522,27 @@ void Scroll(ListBox* b, int bar, int code, int thumb) {
     }
 }
 
+bool InClient(const ListBox* b, LPARAM lp) {
+    RECT rc = Client(b);
+    POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    return PtInRect(&rc, pt) != 0;
+}
+
+// The drop-down list, which holds the capture while it is open: a press
+// outside it cancels the choice, a release over an item makes it.
+LRESULT ComboListButton(ListBox* b, LPARAM lp, bool down) {
+    bool inside = InClient(b, lp);
+    int i = ItemFromY(b, GET_Y_LPARAM(lp));
+    if (down) {
+        b->tracking = inside;
+        if (!inside) Notify(b, kComboListCancel);
+        return 0;
+    }
+    b->tracking = false;
+    if (inside && Valid(b, i)) Notify(b, kComboListChosen);
+    return 0;
+}
+
 LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     ListBox* b = Get(hwnd);
     if (!b) {
@@ -612,25 +632,24 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             if ((b = Get(hwnd))) Notify(b, LBN_KILLFOCUS);
             return 0;
         case WM_LBUTTONDOWN: {
-            if (!b->combo && GetFocus() != hwnd) SetFocus(hwnd);
+            if (b->combo) return ComboListButton(b, lp, true);
+            if (GetFocus() != hwnd) SetFocus(hwnd);
             if (!(b = Get(hwnd))) return 0;
             int i = ItemFromY(b, GET_Y_LPARAM(lp));
             if (Valid(b, i)) {
                 UserSelect(b, i, wp, true);
                 if (!(b = Get(hwnd))) return 0;
-                b->comboPress = i;
             }
             b->tracking = true;
             SetCapture(hwnd);
             return 0;
         }
         case WM_MOUSEMOVE: {
-            // A combo box's list follows the mouse; a list box follows a held button.
-            if (!(b->tracking && GetCapture() == hwnd) && !b->combo) return 0;
-            if (b->combo && !b->tracking) {
-                RECT rc = Client(b);
-                POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-                if (!PtInRect(&rc, pt)) return 0;
+            // The drop-down list follows the mouse; a list box follows a held button.
+            if (b->combo) {
+                if (!InClient(b, lp)) return 0;
+            } else if (!(b->tracking && GetCapture() == hwnd)) {
+                return 0;
             }
             int i = std::clamp(ItemFromY(b, GET_Y_LPARAM(lp)), 0, std::max(0, Count(b) - 1));
             if (!Valid(b, i)) return 0;
@@ -645,6 +664,7 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_LBUTTONUP: {
+            if (b->combo) return ComboListButton(b, lp, false);
             bool was = b->tracking;
             b->tracking = false;
             if (GetCapture() == hwnd) ReleaseCapture();
@@ -654,6 +674,7 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_CAPTURECHANGED:
             b->tracking = false;
+            if (b->combo && (HWND)lp != hwnd) Notify(b, kComboListCaptureLost);
             return 0;
         case WM_LBUTTONDBLCLK:
             Notify(b, LBN_DBLCLK);
