@@ -6,11 +6,17 @@
 // control's own file (for example a RegisterListBoxClass() declared in
 // ListBox.h), added to the body below.
 #include "user/user_internal.h"
+#include "controls/ComboBox.h"
+#include "controls/ListBox.h"
+#include "controls/RichEdit.h"
 
 namespace vor::controls {
 
 void RegisterClasses()
 {
+    RegisterRichEditClass();
+    RegisterListBoxClass();
+    RegisterComboBoxClass();
 }
 
 }  // namespace vor::controls
