@@ -6,6 +6,7 @@
 // control's own file (for example a RegisterListBoxClass() declared in
 // ListBox.h), added to the body below.
 #include "user/user_internal.h"
+#include "controls/Button.h"
 #include "controls/ComboBox.h"
 #include "controls/ListBox.h"
 #include "controls/RichEdit.h"
@@ -14,6 +15,7 @@ namespace vor::controls {
 
 void RegisterClasses()
 {
+    RegisterButtonClass();
     RegisterRichEditClass();
     RegisterListBoxClass();
     RegisterComboBoxClass();
