@@ -1,0 +1,240 @@
+// Brush patterns, pens, line rasterization and clipped area fills.
+#include "raster.h"
+
+#include <cstdlib>
+
+namespace vor::gdi {
+
+namespace {
+
+// Hatch tiles, 8 x 8: which pixels carry the hatch colour.
+bool HatchBit(int hatch, int x, int y) {
+    switch (hatch) {
+    case HS_HORIZONTAL: return y == 7;
+    case HS_VERTICAL: return x == 7;
+    case HS_FDIAGONAL: return x == y;
+    case HS_BDIAGONAL: return x + y == 7;
+    case HS_CROSS: return x == 7 || y == 7;
+    case HS_DIAGCROSS: return x == y || x + y == 7;
+    default: return false;
+    }
+}
+
+// Dash patterns of the cosmetic styled pens, in pixels: on, off, on, off...
+const std::vector<int>* DashPattern(UINT style) {
+    static const std::vector<int> dash = {18, 6};
+    static const std::vector<int> dot = {3, 3};
+    static const std::vector<int> dashDot = {9, 6, 3, 6};
+    static const std::vector<int> dashDotDot = {9, 3, 3, 3, 3, 3};
+    switch (style) {
+    case PS_DASH: return &dash;
+    case PS_DOT: return &dot;
+    case PS_DASHDOT: return &dashDot;
+    case PS_DASHDOTDOT: return &dashDotDot;
+    default: return nullptr;
+    }
+}
+
+bool DashOn(const std::vector<int>& pattern, int step) {
+    int total = 0;
+    for (int v : pattern) total += v;
+    int pos = step % total;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pos < pattern[i]) return (i % 2) == 0;
+        pos -= pattern[i];
+    }
+    return true;
+}
+
+}  // namespace
+
+Pattern SolidPattern(const Surface& s, COLORREF c) {
+    Pattern p;
+    p.pixels[0] = ColorToSurfacePixel(s, c);
+    return p;
+}
+
+bool ResolveBrush(DeviceContext* dc, HBRUSH hbr, Pattern* out) {
+    uintptr_t v = reinterpret_cast<uintptr_t>(hbr);
+    if (v >= 1 && v <= 31) {  // (HBRUSH)(COLOR_xxx + 1)
+        *out = SolidPattern(dc->surface, GetSysColor(static_cast<int>(v - 1)));
+        return true;
+    }
+    BrushObject* b = FindBrush(hbr);
+    if (!b || b->style == BS_NULL) return false;
+    const Surface& s = dc->surface;
+    Pattern p;
+    p.orgX = dc->origin.x + dc->state.brushOrg.x;
+    p.orgY = dc->origin.y + dc->state.brushOrg.y;
+    switch (b->style) {
+    case BS_SOLID:
+        p = SolidPattern(s, b->color);
+        break;
+    case BS_HATCHED: {
+        p.width = p.height = 8;
+        p.solid = false;
+        p.pixels.assign(64, 0);
+        p.paints.assign(64, 0);
+        uint32_t fg = ColorToSurfacePixel(s, b->color);
+        uint32_t bg = ColorToSurfacePixel(s, dc->state.bkColor);
+        bool opaque = dc->state.bkMode == OPAQUE;
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x) {
+                bool on = HatchBit(b->hatch, x, y);
+                p.pixels[y * 8 + x] = on ? fg : bg;
+                p.paints[y * 8 + x] = (on || opaque) ? 1 : 0;
+            }
+        break;
+    }
+    case BS_PATTERN: {
+        p.width = b->patWidth;
+        p.height = b->patHeight;
+        p.solid = false;
+        size_t n = b->pattern.size();
+        p.pixels.resize(n);
+        p.paints.assign(n, 1);
+        // A monochrome pattern paints its black in the text colour and its
+        // white in the background colour.
+        uint32_t fg = ColorToSurfacePixel(s, dc->state.textColor);
+        uint32_t bg = ColorToSurfacePixel(s, dc->state.bkColor);
+        for (size_t i = 0; i < n; ++i) {
+            uint32_t px = b->pattern[i] & kRgbMask;
+            if (b->patMono)
+                p.pixels[i] = px ? bg : fg;
+            else
+                p.pixels[i] = s.monochrome ? ColorToSurfacePixel(s, PixelToColor(px)) : px;
+        }
+        break;
+    }
+    default: return false;
+    }
+    *out = std::move(p);
+    return true;
+}
+
+void PatternRect(DeviceContext* dc, const RECT& area, const Pattern& pat, DWORD rop3) {
+    ForEachSpan(dc, area, [&](uint32_t* row, LONG x0, LONG x1, LONG y) {
+        for (LONG x = x0; x < x1; ++x) {
+            uint32_t p;
+            if (pat.solid) {
+                p = pat.pixels[0];
+            } else {
+                int i = pat.Index(x, y);
+                if (!pat.paints[i]) continue;
+                p = pat.pixels[i];
+            }
+            row[x] = Rop3(rop3, p, 0, row[x] & kRgbMask);
+        }
+    });
+}
+
+void PatternRectRop2(DeviceContext* dc, const RECT& area, const Pattern& pat, int rop2) {
+    ForEachSpan(dc, area, [&](uint32_t* row, LONG x0, LONG x1, LONG y) {
+        for (LONG x = x0; x < x1; ++x) {
+            uint32_t p;
+            if (pat.solid) {
+                p = pat.pixels[0];
+            } else {
+                int i = pat.Index(x, y);
+                if (!pat.paints[i]) continue;
+                p = pat.pixels[i];
+            }
+            row[x] = Rop2(rop2, p, row[x] & kRgbMask);
+        }
+    });
+}
+
+void PatternRegion(DeviceContext* dc, const Region& area, const Pattern& pat, DWORD rop3) {
+    for (const RECT& r : area.Rects()) PatternRect(dc, r, pat, rop3);
+}
+
+PenInfo ResolvePen(DeviceContext* dc) {
+    PenInfo info;
+    PenObject* pen = FindPen(dc->state.pen);
+    if (!pen || pen->style == PS_NULL) return info;
+    info.null = false;
+    info.width = pen->width <= 1 ? 1 : pen->width;
+    info.style = info.width > 1 ? PS_SOLID : pen->style;
+    info.color = ColorToSurfacePixel(dc->surface, pen->color);
+    info.bkColor = ColorToSurfacePixel(dc->surface, dc->state.bkColor);
+    info.opaqueGaps = dc->state.bkMode == OPAQUE;
+    return info;
+}
+
+void DrawLineSurface(DeviceContext* dc, const PenInfo& pen, POINT a, POINT b) {
+    if (pen.null) return;
+    int dx = std::abs(b.x - a.x), dy = std::abs(b.y - a.y);
+    int sx = b.x >= a.x ? 1 : -1, sy = b.y >= a.y ? 1 : -1;
+    int steps = std::max(dx, dy);
+    if (steps == 0) return;
+    const std::vector<int>* dashes = DashPattern(pen.style);
+    int rop = dc->state.rop2;
+
+    if (pen.width > 1) {
+        int lo = -(pen.width / 2), hi = lo + pen.width;
+        RECT bounds = {std::min(a.x, b.x) + lo, std::min(a.y, b.y) + lo, std::max(a.x, b.x) + hi,
+                       std::max(a.y, b.y) + hi};
+        PixelMask mask(bounds);
+        int x = a.x, y = a.y;
+        int e = dx >= dy ? 2 * dy - dx : 2 * dx - dy;
+        for (int i = 0; i < steps; ++i) {
+            mask.SetRect(x + lo, y + lo, x + hi, y + hi);
+            if (dx >= dy) {
+                if (e > 0) { y += sy; e -= 2 * dx; }
+                e += 2 * dy;
+                x += sx;
+            } else {
+                if (e > 0) { x += sx; e -= 2 * dy; }
+                e += 2 * dx;
+                y += sy;
+            }
+        }
+        mask.Paint(dc, pen.color, rop);
+        return;
+    }
+
+    int x = a.x, y = a.y;
+    int e = dx >= dy ? 2 * dy - dx : 2 * dx - dy;
+    for (int i = 0; i < steps; ++i) {
+        if (!dashes || DashOn(*dashes, dc->penStyleStep))
+            PlotRop2(dc, x, y, pen.color, rop);
+        else if (pen.opaqueGaps)
+            PlotRop2(dc, x, y, pen.bkColor, rop);
+        if (dashes) ++dc->penStyleStep;
+        if (dx >= dy) {
+            if (e > 0) { y += sy; e -= 2 * dx; }
+            e += 2 * dy;
+            x += sx;
+        } else {
+            if (e > 0) { x += sx; e -= 2 * dy; }
+            e += 2 * dx;
+            y += sy;
+        }
+    }
+}
+
+PixelMask::PixelMask(const RECT& bounds) : m_bounds(bounds) {
+    long w = std::max<long>(0, bounds.right - bounds.left), h = std::max<long>(0, bounds.bottom - bounds.top);
+    m_bits.assign(static_cast<size_t>(w * h), 0);
+}
+
+void PixelMask::Set(int x, int y) {
+    if (x < m_bounds.left || x >= m_bounds.right || y < m_bounds.top || y >= m_bounds.bottom) return;
+    m_bits[static_cast<size_t>(y - m_bounds.top) * (m_bounds.right - m_bounds.left) + (x - m_bounds.left)] = 1;
+}
+
+void PixelMask::SetRect(int l, int t, int r, int b) {
+    for (int y = t; y < b; ++y)
+        for (int x = l; x < r; ++x) Set(x, y);
+}
+
+void PixelMask::Paint(DeviceContext* dc, uint32_t color, int rop2) const {
+    int w = m_bounds.right - m_bounds.left;
+    ForEachSpan(dc, m_bounds, [&](uint32_t* row, LONG x0, LONG x1, LONG y) {
+        const uint8_t* bits = m_bits.data() + static_cast<size_t>(y - m_bounds.top) * w;
+        for (LONG x = x0; x < x1; ++x)
+            if (bits[x - m_bounds.left]) row[x] = Rop2(rop2, color, row[x] & kRgbMask);
+    });
+}
+
+}  // namespace vor::gdi
