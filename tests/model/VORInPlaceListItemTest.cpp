@@ -128,18 +128,6 @@ TEST(InPlaceListItem, SetCellTextWithNullEmptiesTheText) {
     EXPECT_EQ(4, (int)item.m_arrCells.GetSize());
 }
 
-TEST(InPlaceListItem, CellTextAndDataRoundTrip) {
-    CVORInPlaceListItem item;
-    item.SetCellText(2, "two");
-    item.SetCellData(2, 0xFFFFFFFF);
-    EXPECT_STREQ("two", (const char*)item.GetCellText(2));
-    EXPECT_EQ(0xFFFFFFFFu, item.GetCellData(2));
-    // The returned text is a copy.
-    CString text = item.GetCellText(2);
-    text = "other";
-    EXPECT_STREQ("two", (const char*)item.GetCellText(2));
-}
-
 TEST(InPlaceListItem, GetAndSetCellCarryEveryField) {
     CVORInPlaceListItem item;
     CVORInPlaceListCell filled = MakeFilledCell();
