@@ -10,6 +10,7 @@
 #include "controls/ComboBox.h"
 #include "controls/ListBox.h"
 #include "controls/RichEdit.h"
+#include "controls/ToolTip.h"
 
 namespace vor::controls {
 
@@ -19,6 +20,7 @@ void RegisterClasses()
     RegisterRichEditClass();
     RegisterListBoxClass();
     RegisterComboBoxClass();
+    RegisterToolTipClass();
 }
 
 }  // namespace vor::controls
