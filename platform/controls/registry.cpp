@@ -10,6 +10,7 @@
 #include "controls/ComboBox.h"
 #include "controls/ListBox.h"
 #include "controls/RichEdit.h"
+#include "controls/Static.h"
 #include "controls/ToolTip.h"
 
 namespace vor::controls {
@@ -21,6 +22,7 @@ void RegisterClasses()
     RegisterListBoxClass();
     RegisterComboBoxClass();
     RegisterToolTipClass();
+    RegisterStaticClass();
 }
 
 }  // namespace vor::controls
