@@ -50,7 +50,6 @@ ComboBox* FromEdit(HWND edit) {
 }
 
 LONG Style(const ComboBox* c) { return GetWindowLongA(c->hwnd, GWL_STYLE); }
-LONG Kind(const ComboBox* c) { return Style(c) & 3; }
 bool HasEdit(const ComboBox* c) { return c->edit != nullptr; }
 HFONT Font(const ComboBox* c) { return c->font ? c->font : (HFONT)GetStockObject(DEFAULT_GUI_FONT); }
 
