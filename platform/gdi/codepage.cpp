@@ -9,6 +9,8 @@
 #include <memory>
 
 #include "winbase.h"
+#include "winuser_text.h"
+#include "user/user_internal.h"
 
 namespace vor::gdi::text {
 
@@ -64,6 +66,11 @@ void CodePage::BuildTables() {
         // The five holes of 1252 stand for the C1 control of the same value.
         if (m_kind == Kind::SingleByte && m_single[b] == 0) m_single[b] = static_cast<char32_t>(b);
     }
+    // Single bytes first: a character with both forms encodes as one byte.
+    for (int b = 0x80; b < 0x100; ++b) {
+        if (m_single[b] != 0 && m_encode.find(m_single[b]) == m_encode.end())
+            m_encode.emplace(m_single[b], static_cast<uint16_t>(b));
+    }
     if (m_kind == Kind::DoubleByte) {
         m_double.assign(0x80 * 256, 0);
         for (int lead = 0x81; lead <= 0xFE; ++lead) {
@@ -76,10 +83,6 @@ void CodePage::BuildTables() {
                     m_encode.emplace(ch, static_cast<uint16_t>(lead << 8 | trail));
             }
         }
-    }
-    for (int b = 0x80; b < 0x100; ++b) {
-        if (m_single[b] != 0 && m_encode.find(m_single[b]) == m_encode.end())
-            m_encode.emplace(m_single[b], static_cast<uint16_t>(b));
     }
     iconv_close(cd);
 }
@@ -202,6 +205,12 @@ UINT AnsiCodePageId() { return g_ansiCodePage; }
 
 bool SetAnsiCodePage(UINT codePage) {
     if (codePage != 936 && codePage != 1252 && codePage != CP_UTF8) return false;
+    // A reset brings back the code page of a freshly started process.
+    static bool hooked = false;
+    if (!hooked) {
+        hooked = true;
+        vor::user::AddResetHook(&ResetCodePage);
+    }
     g_ansiCodePage = codePage;
     return true;
 }
@@ -351,3 +360,60 @@ VOR_EXTERN_C int WideCharToMultiByte(UINT codePage, DWORD dwFlags, LPCWSTR lpWid
 }
 
 VOR_EXTERN_C BOOL VorSetCodePage(UINT codePage) { return vor::gdi::text::SetAnsiCodePage(codePage) ? TRUE : FALSE; }
+
+// ---- character stepping (USER32) -------------------------------------------
+
+namespace {
+
+// The length of the character at p in a NUL-terminated string.
+size_t CharLengthAt(const CodePage& cp, const char* p) {
+    const unsigned char* s = reinterpret_cast<const unsigned char*>(p);
+    size_t avail = 1;
+    while (avail < cp.MaxCharSize() && s[avail - 1] != 0 && s[avail] != 0) ++avail;
+    return static_cast<size_t>(cp.DecodeOne(s, avail).length);
+}
+
+LPSTR Next(const CodePage& cp, LPCSTR p) {
+    if (p == nullptr) return nullptr;
+    if (*p == 0) return const_cast<LPSTR>(p);
+    return const_cast<LPSTR>(p + CharLengthAt(cp, p));
+}
+
+// Steps from the start, so that a trail byte is never taken for a character.
+LPSTR Prev(const CodePage& cp, LPCSTR start, LPCSTR current) {
+    if (start == nullptr || current == nullptr) return const_cast<LPSTR>(current);
+    if (current <= start) return const_cast<LPSTR>(start);
+    const char* p = start;
+    while (*p != 0) {
+        const char* n = p + CharLengthAt(cp, p);
+        if (n >= current) break;
+        p = n;
+    }
+    return const_cast<LPSTR>(p);
+}
+
+}  // namespace
+
+VOR_EXTERN_C LPSTR CharNextA(LPCSTR lpsz) { return Next(CodePage::Ansi(), lpsz); }
+
+VOR_EXTERN_C LPSTR CharPrevA(LPCSTR lpszStart, LPCSTR lpszCurrent) {
+    return Prev(CodePage::Ansi(), lpszStart, lpszCurrent);
+}
+
+VOR_EXTERN_C LPSTR CharNextExA(WORD codePage, LPCSTR lpCurrentChar, DWORD dwFlags) {
+    const CodePage* cp = CodePage::Find(codePage);
+    if (cp == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return const_cast<LPSTR>(lpCurrentChar);
+    }
+    return Next(*cp, lpCurrentChar);
+}
+
+VOR_EXTERN_C LPSTR CharPrevExA(WORD codePage, LPCSTR lpStart, LPCSTR lpCurrentChar, DWORD dwFlags) {
+    const CodePage* cp = CodePage::Find(codePage);
+    if (cp == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return const_cast<LPSTR>(lpCurrentChar);
+    }
+    return Prev(*cp, lpStart, lpCurrentChar);
+}

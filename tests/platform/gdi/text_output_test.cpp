@@ -1,0 +1,246 @@
+// Text output: pixels against measurement, colours, background, alignment,
+// clipping, double-byte text and tabbed text.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "text_canvas.h"
+
+namespace {
+
+using texttest::Canvas;
+using texttest::Extent;
+using texttest::Inside;
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+
+class TextOutTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        VorPlatformReset();
+        canvas = std::make_unique<Canvas>(320, 60);
+        ASSERT_TRUE(canvas->Ok());
+        dc = canvas->dc();
+        SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+        SetBkMode(dc, TRANSPARENT);
+    }
+    void TearDown() override {
+        canvas.reset();
+        VorPlatformReset();
+    }
+    RECT Box(int x, int y, const char* s) {
+        SIZE sz = Extent(dc, s);
+        return RECT{x, y, x + sz.cx, y + sz.cy};
+    }
+    std::unique_ptr<Canvas> canvas;
+    HDC dc = nullptr;
+};
+
+TEST_F(TextOutTest, InkLiesInsideTheMeasuredBox) {
+    const char* samples[] = {"Hello, World", "jQ|gy_", "Wij fff", "(\xC1\xD0\xB1\xED)", "\xC4\xFA\xBA\xC3 ok"};
+    for (const char* s : samples) {
+        canvas->Clear();
+        ASSERT_TRUE(TextOutA(dc, 10, 20, s, static_cast<int>(std::strlen(s))));
+        RECT ink = canvas->InkBox();
+        EXPECT_GT(ink.right, ink.left) << s;
+        EXPECT_TRUE(Inside(ink, Box(10, 20, s))) << s;
+        // And it is not just a corner of it: ink spans most of the width.
+        EXPECT_GE(ink.right - ink.left, Extent(dc, s).cx - 4) << s;
+    }
+}
+
+TEST_F(TextOutTest, DrawingIsDeterministic) {
+    TextOutA(dc, 3, 3, "Deterministic", 13);
+    std::string first = canvas->Snapshot();
+    canvas->Clear();
+    VorPlatformReset();
+    Canvas again(320, 60);
+    SelectObject(again.dc(), GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(again.dc(), TRANSPARENT);
+    TextOutA(again.dc(), 3, 3, "Deterministic", 13);
+    EXPECT_EQ(first, again.Snapshot());
+}
+
+TEST_F(TextOutTest, TextColourAndOpaqueBackground) {
+    SetTextColor(dc, kRed);
+    TextOutA(dc, 5, 5, "Ill", 3);
+    EXPECT_GT(canvas->Count(kRed), 10);  // the stems are fully covered
+    EXPECT_EQ(0, canvas->Count(RGB(0, 0, 0)));
+
+    canvas->Clear();
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, kBlue);
+    TextOutA(dc, 5, 5, "Ill", 3);
+    RECT box = Box(5, 5, "Ill");
+    EXPECT_EQ(kBlue, canvas->At(box.left, box.top));
+    EXPECT_EQ(kBlue, canvas->At(box.right - 1, box.bottom - 1));
+    EXPECT_EQ(kWhite, canvas->At(box.right, box.top));
+    EXPECT_EQ(kWhite, canvas->At(box.left, box.bottom));
+    EXPECT_EQ(kWhite, canvas->At(box.left - 1, box.top));
+    const int area = (box.right - box.left) * (box.bottom - box.top);
+    EXPECT_EQ(area, area - canvas->CountIn(kWhite, box));  // nothing left white in the cell
+    EXPECT_GT(canvas->CountIn(kRed, box), 10);
+}
+
+TEST_F(TextOutTest, AlignmentMovesTheBox) {
+    const char* s = "Align";
+    const SIZE sz = Extent(dc, s);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    struct Case {
+        UINT align;
+        int left, top;
+    } cases[] = {
+        {TA_LEFT | TA_TOP, 100, 30},
+        {TA_RIGHT | TA_TOP, 100 - sz.cx, 30},
+        {TA_CENTER | TA_TOP, 100 - sz.cx / 2, 30},
+        {TA_LEFT | TA_BOTTOM, 100, 30 - sz.cy},
+        {TA_LEFT | TA_BASELINE, 100, 30 - tm.tmAscent},
+    };
+    for (const Case& c : cases) {
+        // The same text drawn top-left at the expected corner is identical.
+        Canvas expected(320, 60);
+        SelectObject(expected.dc(), GetStockObject(DEFAULT_GUI_FONT));
+        SetBkMode(expected.dc(), TRANSPARENT);
+        TextOutA(expected.dc(), c.left, c.top, s, 5);
+        canvas->Clear();
+        SetTextAlign(dc, c.align);
+        TextOutA(dc, 100, 30, s, 5);
+        EXPECT_TRUE(canvas->SamePixels(expected)) << c.align;
+    }
+}
+
+TEST_F(TextOutTest, UpdateCurrentPositionAdvances) {
+    SetTextAlign(dc, TA_UPDATECP);
+    MoveToEx(dc, 10, 5, nullptr);
+    TextOutA(dc, 200, 40, "ab", 2);  // the coordinates are ignored
+    POINT cp{};
+    GetCurrentPositionEx(dc, &cp);
+    EXPECT_EQ(10 + Extent(dc, "ab").cx, cp.x);
+    EXPECT_EQ(5, cp.y);
+    TextOutA(dc, 0, 0, "cd", 2);
+    // Two pieces draw exactly as the whole.
+    Canvas whole(320, 60);
+    SelectObject(whole.dc(), GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(whole.dc(), TRANSPARENT);
+    TextOutA(whole.dc(), 10, 5, "abcd", 4);
+    EXPECT_TRUE(canvas->SamePixels(whole));
+}
+
+TEST_F(TextOutTest, ExtTextOutClipsAndFills) {
+    RECT rc{20, 10, 45, 30};
+    SetBkColor(dc, kBlue);
+    ASSERT_TRUE(ExtTextOutA(dc, 15, 12, ETO_CLIPPED | ETO_OPAQUE, &rc, "Clipped text", 12, nullptr));
+    RECT ink = canvas->InkBox();
+    EXPECT_TRUE(Inside(ink, rc));
+    EXPECT_EQ(kBlue, canvas->At(rc.left, rc.top));
+    EXPECT_EQ(kBlue, canvas->At(rc.right - 1, rc.bottom - 1));
+    EXPECT_GT(canvas->CountIn(RGB(0, 0, 0), rc), 5);
+
+    // Without ETO_CLIPPED the text leaves the rectangle.
+    canvas->Clear();
+    ExtTextOutA(dc, 15, 12, 0, &rc, "Clipped text", 12, nullptr);
+    EXPECT_FALSE(Inside(canvas->InkBox(), rc));
+}
+
+TEST_F(TextOutTest, DistancesSpaceTheCharacters) {
+    const INT dx[4] = {20, 20, 20, 20};
+    ASSERT_TRUE(ExtTextOutA(dc, 0, 0, 0, nullptr, "iiii", 4, dx));
+    RECT ink = canvas->InkBox();
+    EXPECT_GT(ink.right, 60);
+    EXPECT_LE(ink.right, 80);
+    // A double-byte character moves by both its bytes' distances.
+    canvas->Clear();
+    const INT dx2[3] = {10, 15, 7};
+    SetTextAlign(dc, TA_UPDATECP);
+    MoveToEx(dc, 0, 0, nullptr);
+    ExtTextOutA(dc, 0, 0, 0, nullptr, "\xC1\xD0i", 3, dx2);
+    POINT cp{};
+    GetCurrentPositionEx(dc, &cp);
+    EXPECT_EQ(32, cp.x);
+}
+
+TEST_F(TextOutTest, ChineseTextDrawsThroughTheFallbackFont) {
+    const char list[] = "\xC1\xD0\xB1\xED";  // 列表
+    SIZE sz = Extent(dc, list);
+    EXPECT_GT(sz.cx, 2 * Extent(dc, "x").cx);
+    EXPECT_EQ(13, sz.cy);
+    TextOutA(dc, 4, 4, list, 4);
+    RECT ink = canvas->InkBox();
+    EXPECT_GT(ink.right - ink.left, sz.cx / 2);
+    EXPECT_TRUE(Inside(ink, Box(4, 4, list)));
+    // In 1252 the same bytes are four Latin letters, and measure differently.
+    ASSERT_TRUE(VorSetCodePage(1252));
+    EXPECT_NE(sz.cx, Extent(dc, list).cx);
+}
+
+TEST_F(TextOutTest, TruncatedLeadBytesAreSafe) {
+    // A lead byte at the end of the count does not pair with what follows.
+    const char bytes[] = "ab\xC1\xD0";
+    SIZE three{}, replaced{};
+    ASSERT_TRUE(GetTextExtentPoint32A(dc, bytes, 3, &three));
+    const char alone[] = "ab\xFF";  // not a character either: one replacement
+    ASSERT_TRUE(GetTextExtentPoint32A(dc, alone, 3, &replaced));
+    EXPECT_EQ(replaced.cx, three.cx);
+    EXPECT_NE(Extent(dc, bytes).cx, three.cx);
+    EXPECT_TRUE(TextOutA(dc, 2, 2, bytes, 3));
+    EXPECT_TRUE(Inside(canvas->InkBox(), RECT{2, 2, 2 + three.cx, 2 + three.cy}));
+    EXPECT_TRUE(TextOutA(dc, 2, 30, "\xC1", 1));
+}
+
+TEST_F(TextOutTest, BadArgumentsAreRefused) {
+    EXPECT_TRUE(TextOutA(dc, 0, 0, nullptr, 0));
+    EXPECT_FALSE(TextOutA(dc, 0, 0, nullptr, 3));
+    EXPECT_FALSE(TextOutA(dc, 0, 0, "abc", -1));
+    EXPECT_FALSE(TextOutA(nullptr, 0, 0, "abc", 3));
+    EXPECT_FALSE(ExtTextOutA(reinterpret_cast<HDC>(0x777), 0, 0, 0, nullptr, "abc", 3, nullptr));
+    EXPECT_EQ(0, canvas->InkBox().right);
+}
+
+// ---- tabbed text -------------------------------------------------------------
+
+TEST_F(TextOutTest, TabbedExtentWithNoOneAndSeveralStops) {
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    const int every = 8 * tm.tmAveCharWidth;
+    const LONG b = Extent(dc, "b").cx, c = Extent(dc, "c").cx, d = Extent(dc, "d").cx;
+
+    DWORD none = GetTabbedTextExtentA(dc, "a\tb", 3, 0, nullptr);
+    EXPECT_EQ(every + b, LOWORD(none));
+    EXPECT_EQ(13, HIWORD(none));
+
+    const INT one[1] = {40};
+    EXPECT_EQ(80 + c, LOWORD(GetTabbedTextExtentA(dc, "a\tb\tc", 5, 1, one)));
+
+    const INT several[2] = {30, 100};
+    EXPECT_EQ(100 + c, LOWORD(GetTabbedTextExtentA(dc, "a\tb\tc", 5, 2, several)));
+    // Past the last stop, tabs go on at the default interval.
+    const int afterC = 100 + c;
+    const int next = (afterC / every + 1) * every;
+    EXPECT_EQ(next + d, LOWORD(GetTabbedTextExtentA(dc, "a\tb\tc\td", 7, 2, several)));
+
+    // A negative stop right-aligns what follows it.
+    const INT right[2] = {10, -90};
+    EXPECT_EQ(90, LOWORD(GetTabbedTextExtentA(dc, "a\tb\tcd", 6, 2, right)));
+
+    // A text wider than the stop moves on to the next one.
+    const LONG wide = Extent(dc, "wwwwwwwwww").cx;
+    ASSERT_GT(wide, 40);
+    EXPECT_EQ(((wide / 40) + 1) * 40 + b, LOWORD(GetTabbedTextExtentA(dc, "wwwwwwwwww\tb", 12, 1, one)));
+    EXPECT_EQ(0u, GetTabbedTextExtentA(dc, nullptr, 3, 0, nullptr));
+}
+
+TEST_F(TextOutTest, TabbedTextOutDrawsAtTheStops) {
+    const INT stops[1] = {100};
+    LONG r = TabbedTextOutA(dc, 10, 5, "a\tI", 3, 1, stops, 10);
+    EXPECT_EQ(100 + Extent(dc, "I").cx, LOWORD(r));
+    // 'I' starts at the stop: nothing between 'a' and x = 110.
+    RECT between{10 + Extent(dc, "a").cx + 1, 0, 110, 60};
+    EXPECT_EQ(0, (between.right - between.left) * 60 - canvas->CountIn(kWhite, between));
+    RECT atStop{110, 0, 110 + Extent(dc, "I").cx, 60};
+    EXPECT_LT(canvas->CountIn(kWhite, atStop), (atStop.right - atStop.left) * 60);
+}
+
+}  // namespace

@@ -1,0 +1,131 @@
+// DrawState: text in the normal, disabled and mono looks, prefix text, and
+// images drawn through the disabled look.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "text_canvas.h"
+
+namespace {
+
+using texttest::Canvas;
+using texttest::Extent;
+
+const COLORREF kFace = RGB(192, 192, 192);
+
+class DrawStateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        VorPlatformReset();
+        canvas = std::make_unique<Canvas>(200, 60, kFace);
+        ASSERT_TRUE(canvas->Ok());
+        dc = canvas->dc();
+        SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(0, 0, 255));
+    }
+    void TearDown() override {
+        canvas.reset();
+        VorPlatformReset();
+    }
+    std::unique_ptr<Canvas> canvas;
+    HDC dc = nullptr;
+};
+
+TEST_F(DrawStateTest, DisabledTextIsEmbossed) {
+    const char* s = "Disabled";
+    const SIZE sz = Extent(dc, s);
+    ASSERT_TRUE(DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(s), 0, 10, 10, sz.cx, sz.cy,
+                           DST_TEXT | DSS_DISABLED));
+    const COLORREF hilight = GetSysColor(COLOR_3DHILIGHT);
+    const COLORREF shadow = GetSysColor(COLOR_3DSHADOW);
+    ASSERT_NE(hilight, shadow);
+    EXPECT_GT(canvas->Count(shadow), 10);
+    EXPECT_GT(canvas->Count(hilight), 3);
+    EXPECT_EQ(0, canvas->Count(RGB(0, 0, 255)));  // not the DC's text colour
+    // The highlight is the shadow moved one pixel down and right.
+    RECT ink = canvas->InkBox();
+    EXPECT_EQ(10 + sz.cx + 1 >= ink.right, true);
+    EXPECT_GE(ink.left, 10);
+    // The DC's colour and mode are as they were.
+    EXPECT_EQ(RGB(0, 0, 255), GetTextColor(dc));
+    EXPECT_EQ(TRANSPARENT, GetBkMode(dc));
+}
+
+TEST_F(DrawStateTest, NormalAndMonoText) {
+    const char* s = "Normal";
+    ASSERT_TRUE(DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(s), 0, 5, 5, 0, 0, DST_TEXT | DSS_NORMAL));
+    EXPECT_GT(canvas->Count(RGB(0, 0, 255)), 10);
+    canvas->Clear();
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    ASSERT_TRUE(DrawStateA(dc, red, nullptr, reinterpret_cast<LPARAM>(s), 0, 5, 5, 0, 0, DST_TEXT | DSS_MONO));
+    EXPECT_GT(canvas->Count(RGB(255, 0, 0)), 10);
+    EXPECT_EQ(0, canvas->Count(RGB(0, 0, 255)));
+    DeleteObject(red);
+}
+
+TEST_F(DrawStateTest, PrefixTextMatchesDrawText) {
+    const char* s = "&Open";
+    RECT calc{0, 0, 0, 0};
+    DrawTextA(dc, s, -1, &calc, DT_SINGLELINE | DT_CALCRECT);
+    ASSERT_TRUE(DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(s), 0, 20, 15, calc.right, calc.bottom,
+                           DST_PREFIXTEXT | DSS_NORMAL));
+    Canvas expected(200, 60, kFace);
+    SelectObject(expected.dc(), GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(expected.dc(), TRANSPARENT);
+    SetTextColor(expected.dc(), RGB(0, 0, 255));
+    RECT rc{20, 15, 20 + calc.right, 15 + calc.bottom};
+    DrawTextA(expected.dc(), s, -1, &rc, DT_SINGLELINE);
+    EXPECT_TRUE(canvas->SamePixels(expected));
+
+    // DST_TEXT shows the ampersand; a length of 0 means the whole string.
+    canvas->Clear();
+    ASSERT_TRUE(DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(s), 0, 20, 15, 0, 0, DST_TEXT));
+    Canvas literal(200, 60, kFace);
+    SelectObject(literal.dc(), GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(literal.dc(), TRANSPARENT);
+    SetTextColor(literal.dc(), RGB(0, 0, 255));
+    TextOutA(literal.dc(), 20, 15, s, 5);
+    EXPECT_TRUE(canvas->SamePixels(literal));
+    // A length draws that many bytes.
+    canvas->Clear();
+    ASSERT_TRUE(DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>("&Open"), 2, 20, 15, 0, 0, DST_TEXT));
+    literal.Clear();
+    TextOutA(literal.dc(), 20, 15, "&O", 2);
+    EXPECT_TRUE(canvas->SamePixels(literal));
+}
+
+BOOL CALLBACK DrawBar(HDC hdc, LPARAM lData, WPARAM wData, int cx, int cy) {
+    RECT rc{2, 2, cx - 2, cy - 2};
+    HBRUSH b = CreateSolidBrush(RGB(0, 0, 0));
+    FillRect(hdc, &rc, b);
+    DeleteObject(b);
+    return TRUE;
+}
+
+TEST_F(DrawStateTest, ComplexImagesDrawNormalAndDisabled) {
+    ASSERT_TRUE(DrawStateA(dc, nullptr, DrawBar, 0, 0, 30, 10, 20, 12, DST_COMPLEX | DSS_NORMAL));
+    RECT ink = canvas->InkBox();
+    EXPECT_EQ((RECT{32, 12, 48, 20}).left, ink.left);
+    EXPECT_EQ(32, ink.left);
+    EXPECT_EQ(12, ink.top);
+    EXPECT_EQ(48, ink.right);
+    EXPECT_EQ(20, ink.bottom);
+    canvas->Clear();
+    ASSERT_TRUE(DrawStateA(dc, nullptr, DrawBar, 0, 0, 30, 10, 20, 12, DST_COMPLEX | DSS_DISABLED));
+    const COLORREF shadow = GetSysColor(COLOR_3DSHADOW);
+    EXPECT_EQ(shadow, canvas->At(32, 12));
+    EXPECT_EQ(GetSysColor(COLOR_3DHILIGHT), canvas->At(48, 20));  // the highlight one pixel down and right
+    EXPECT_EQ(16 * 8, canvas->Count(shadow));
+    // A complex image needs its callback.
+    EXPECT_FALSE(DrawStateA(dc, nullptr, nullptr, 0, 0, 0, 0, 10, 10, DST_COMPLEX));
+}
+
+TEST_F(DrawStateTest, BadArgumentsAreRefused) {
+    EXPECT_FALSE(DrawStateA(nullptr, nullptr, nullptr, reinterpret_cast<LPARAM>("x"), 0, 0, 0, 0, 0, DST_TEXT));
+    EXPECT_FALSE(DrawStateA(dc, nullptr, nullptr, 0, 0, 0, 0, 0, 0, DST_TEXT));
+    EXPECT_FALSE(DrawStateA(dc, nullptr, nullptr, 0, 0, 0, 0, 0, 0, DST_ICON));
+    EXPECT_EQ(0, canvas->InkBox().right);
+}
+
+}  // namespace
