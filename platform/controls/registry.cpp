@@ -8,6 +8,8 @@
 #include "user/user_internal.h"
 #include "controls/Button.h"
 #include "controls/ComboBox.h"
+#include "controls/Header.h"
+#include "controls/ListView.h"
 #include "controls/ListBox.h"
 #include "controls/RichEdit.h"
 #include "controls/Static.h"
@@ -23,6 +25,8 @@ void RegisterClasses()
     RegisterComboBoxClass();
     RegisterToolTipClass();
     RegisterStaticClass();
+    RegisterHeaderClass();
+    RegisterListViewClass();
 }
 
 }  // namespace vor::controls
