@@ -25,12 +25,7 @@ inline bool IsEmptyRep(const CStringData* p) { return p == &g_emptyRep.header; }
 // taken for an ASCII character.
 inline bool IsLead(TCHAR ch)
 {
-#ifdef VOR_AFX_HAVE_WINDOWS_H
     return ::IsDBCSLeadByte((BYTE)ch) != FALSE;
-#else
-    BYTE b = (BYTE)ch;
-    return b >= 0x81 && b <= 0xFE;
-#endif
 }
 
 // Length in bytes of the character starting at p (1 or 2).
@@ -363,8 +358,10 @@ CString Concat(LPCTSTR a, int na, LPCTSTR b, int nb)
     CString s;
     if (na + nb > 0) {
         LPTSTR p = s.GetBufferSetLength(na + nb);
-        std::memcpy(p, a, (size_t)na);
-        std::memcpy(p + na, b, (size_t)nb);
+        if (na > 0)
+            std::memcpy(p, a, (size_t)na);
+        if (nb > 0)
+            std::memcpy(p + na, b, (size_t)nb);
     }
     return s;
 }
@@ -835,7 +832,6 @@ void CString::AppendFormat(LPCTSTR lpszFormat, ...)
 
 BOOL CString::LoadString(UINT nID)
 {
-#ifdef VOR_AFX_HAVE_WINDOWS_H
     HINSTANCE hInst = ::AfxFindResourceHandle(MAKEINTRESOURCE((nID >> 4) + 1), RT_STRING);
     if (hInst == NULL)
         return FALSE;
@@ -854,9 +850,6 @@ BOOL CString::LoadString(UINT nID)
         }
     }
     return FALSE;
-#else
-    return FALSE;
-#endif
 }
 
 // ---------------------------------------------------------------------------
