@@ -15,17 +15,18 @@ struct Source {
     COLORREF bkColor = RGB(255, 255, 255);  // colour -> monochrome: this colour is white
 };
 
-// Normalizes a rectangle given by corner and signed extent; answers whether
-// it was mirrored.
+// Normalizes a rectangle given by corner and signed extent (the corners x
+// and x + w, right exclusive, whatever the sign); answers whether it was
+// mirrored.
 bool Normalize(int x, int y, int w, int h, RECT* out, bool* mirrorY) {
     bool mx = w < 0;
     *mirrorY = h < 0;
     if (w < 0) {
-        x += w + 1;
+        x += w;
         w = -w;
     }
     if (h < 0) {
-        y += h + 1;
+        y += h;
         h = -h;
     }
     *out = RECT{x, y, x + w, y + h};
