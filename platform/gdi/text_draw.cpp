@@ -98,11 +98,11 @@ private:
             for (; j < chars.size(); ++j) {
                 const LaidChar& c = chars[j];
                 const int adv = AdvanceAt(c, pen);
+                // A line may end before a space, and between two characters
+                // when either is wide.
+                if (j > start && (IsSpace(c) || ((IsWide(c) || IsWide(chars[j - 1])) && !IsSpace(chars[j - 1]))))
+                    breakAt = j;
                 if (!IsSpace(c) && j > start && pen + adv > m_limit) break;
-                if (IsSpace(c))
-                    breakAt = j;
-                else if (j > start && (IsWide(c) || IsWide(chars[j - 1])) && !IsSpace(chars[j - 1]))
-                    breakAt = j;
                 pen += adv;
             }
             size_t end;

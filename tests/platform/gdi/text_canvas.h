@@ -6,6 +6,8 @@
 #include <vorplatform.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace texttest {
@@ -69,6 +71,19 @@ public:
         int n = 0;
         for (int y = 0; y < m_height; ++y)
             for (int x = 0; x < m_width; ++x) n += At(x, y) == c;
+        return n;
+    }
+    // Pixels within `tolerance` of c in every channel: anti-aliased glyph
+    // stems are rarely covered fully, so "drawn in c" means nearly c.
+    int CountNear(COLORREF c, int tolerance) const {
+        int n = 0;
+        for (int y = 0; y < m_height; ++y)
+            for (int x = 0; x < m_width; ++x) {
+                COLORREF p = At(x, y);
+                n += std::abs(GetRValue(p) - GetRValue(c)) <= tolerance &&
+                     std::abs(GetGValue(p) - GetGValue(c)) <= tolerance &&
+                     std::abs(GetBValue(p) - GetBValue(c)) <= tolerance;
+            }
         return n;
     }
     int CountIn(COLORREF c, const RECT& r) const {

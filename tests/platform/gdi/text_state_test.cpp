@@ -40,9 +40,9 @@ TEST_F(DrawStateTest, DisabledTextIsEmbossed) {
     const COLORREF hilight = GetSysColor(COLOR_3DHILIGHT);
     const COLORREF shadow = GetSysColor(COLOR_3DSHADOW);
     ASSERT_NE(hilight, shadow);
-    EXPECT_GT(canvas->Count(shadow), 10);
-    EXPECT_GT(canvas->Count(hilight), 3);
-    EXPECT_EQ(0, canvas->Count(RGB(0, 0, 255)));  // not the DC's text colour
+    EXPECT_GT(canvas->CountNear(shadow, 12), 10);
+    EXPECT_GT(canvas->CountNear(hilight, 24), 3);
+    EXPECT_EQ(0, canvas->CountNear(RGB(0, 0, 255), 100));  // not the DC's text colour
     // The highlight is the shadow moved one pixel down and right.
     RECT ink = canvas->InkBox();
     EXPECT_EQ(10 + sz.cx + 1 >= ink.right, true);
@@ -55,12 +55,12 @@ TEST_F(DrawStateTest, DisabledTextIsEmbossed) {
 TEST_F(DrawStateTest, NormalAndMonoText) {
     const char* s = "Normal";
     ASSERT_TRUE(DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(s), 0, 5, 5, 0, 0, DST_TEXT | DSS_NORMAL));
-    EXPECT_GT(canvas->Count(RGB(0, 0, 255)), 10);
+    EXPECT_GT(canvas->CountNear(RGB(0, 0, 255), 48), 10);
     canvas->Clear();
     HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
     ASSERT_TRUE(DrawStateA(dc, red, nullptr, reinterpret_cast<LPARAM>(s), 0, 5, 5, 0, 0, DST_TEXT | DSS_MONO));
-    EXPECT_GT(canvas->Count(RGB(255, 0, 0)), 10);
-    EXPECT_EQ(0, canvas->Count(RGB(0, 0, 255)));
+    EXPECT_GT(canvas->CountNear(RGB(255, 0, 0), 48), 10);
+    EXPECT_EQ(0, canvas->CountNear(RGB(0, 0, 255), 100));
     DeleteObject(red);
 }
 
