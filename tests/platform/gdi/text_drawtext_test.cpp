@@ -2,6 +2,8 @@
 // clipping, and refusals.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -259,6 +261,36 @@ TEST_F(DrawTextTest, ExternalLeadingAndCounts) {
     rc = RECT{0, 0, 100, 0};
     DrawTextA(dc, "abcdef", 3, &rc, DT_CALCRECT | DT_SINGLELINE);
     EXPECT_EQ(Extent(dc, "abc").cx, rc.right);
+}
+
+TEST_F(DrawTextTest, WrappedLinesAreCentredAndCutWords) {
+    RECT rc{0, 0, 120, 0};
+    const char* text = "one two three four five six";
+    const int h = DrawTextA(dc, text, -1, &rc, DT_WORDBREAK | DT_CALCRECT);
+    ASSERT_GE(h, 26);
+    RECT draw{0, 0, 120, 120};
+    DrawTextA(dc, text, -1, &draw, DT_WORDBREAK | DT_CENTER);
+    // Every row of ink is centred within a pixel or so of the middle.
+    for (int line = 0; line < h / 13; ++line) {
+        int left = 300, right = 0;
+        for (int y = line * 13; y < line * 13 + 13; ++y)
+            for (int x = 0; x < 300; ++x)
+                if (canvas->At(x, y) != kWhite) {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                }
+        ASSERT_LT(left, right) << line;
+        EXPECT_LE(std::abs((left + right) - 120), 4) << line;
+    }
+    // With an ellipsis flag a word longer than the line is cut, not broken.
+    canvas->Clear();
+    char word[40] = "Incomprehensibilities ok";
+    RECT narrow{0, 0, 60, 120};
+    DrawTextA(dc, word, -1, &narrow, DT_WORDBREAK | DT_END_ELLIPSIS);
+    RECT ink = canvas->InkBox();
+    EXPECT_LE(ink.right, 60);
+    EXPECT_LE(ink.bottom, 26);  // the cut word and "ok": two lines
+    EXPECT_GT(ink.bottom, 13);
 }
 
 TEST_F(DrawTextTest, BadArgumentsAreRefused) {

@@ -121,6 +121,56 @@ TEST_F(DrawStateTest, ComplexImagesDrawNormalAndDisabled) {
     EXPECT_FALSE(DrawStateA(dc, nullptr, nullptr, 0, 0, 0, 0, 10, 10, DST_COMPLEX));
 }
 
+// A 16 x 16 icon: a black 8 x 8 square in the middle of a white field, all
+// of it opaque, and a transparent 1-pixel border.
+HICON MakeIcon() {
+    HBITMAP color = CreateBitmap(16, 16, 1, 32, nullptr);
+    HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);
+    HDC mem = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(mem, color);
+    PatBlt(mem, 0, 0, 16, 16, BLACKNESS);  // black XOR image outside: transparent
+    RECT field{1, 1, 15, 15};
+    HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
+    FillRect(mem, &field, white);
+    PatBlt(mem, 4, 4, 8, 8, BLACKNESS);
+    SelectObject(mem, mask);
+    PatBlt(mem, 0, 0, 16, 16, WHITENESS);  // AND mask: keep the destination ...
+    PatBlt(mem, 1, 1, 14, 14, BLACKNESS);  // ... except inside the border
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    DeleteObject(white);
+    ICONINFO ii{TRUE, 0, 0, mask, color};
+    HICON icon = CreateIconIndirect(&ii);
+    DeleteObject(color);
+    DeleteObject(mask);
+    return icon;
+}
+
+TEST_F(DrawStateTest, IconsNormalAndDisabled) {
+    HICON icon = MakeIcon();
+    ASSERT_NE(nullptr, icon);
+    ASSERT_TRUE(DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, 20, 10, 0, 0,
+                           DST_ICON | DSS_NORMAL));
+    Canvas expected(200, 60, kFace);
+    DrawIconEx(expected.dc(), 20, 10, icon, 0, 0, 0, nullptr, DI_NORMAL);
+    EXPECT_TRUE(canvas->SamePixels(expected));
+    EXPECT_EQ(RGB(0, 0, 0), canvas->At(28, 18));
+
+    canvas->Clear();
+    ASSERT_TRUE(DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, 20, 10, 0, 0,
+                           DST_ICON | DSS_DISABLED));
+    const COLORREF shadow = GetSysColor(COLOR_3DSHADOW);
+    const COLORREF hilight = GetSysColor(COLOR_3DHILIGHT);
+    // The dark square is the shadow; its highlight shows one pixel past its
+    // right and bottom edges; the white field and the border stay the face.
+    EXPECT_EQ(64, canvas->Count(shadow));
+    EXPECT_EQ(shadow, canvas->At(24, 14));
+    EXPECT_EQ(hilight, canvas->At(32, 22));
+    EXPECT_EQ(15, canvas->Count(hilight));
+    EXPECT_EQ(kFace, canvas->At(21, 11));
+    DestroyIcon(icon);
+}
+
 TEST_F(DrawStateTest, BadArgumentsAreRefused) {
     EXPECT_FALSE(DrawStateA(nullptr, nullptr, nullptr, reinterpret_cast<LPARAM>("x"), 0, 0, 0, 0, 0, DST_TEXT));
     EXPECT_FALSE(DrawStateA(dc, nullptr, nullptr, 0, 0, 0, 0, 0, 0, DST_TEXT));
