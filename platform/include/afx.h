@@ -3,14 +3,7 @@
 // geometry value classes. afxwin.h includes this header.
 #pragma once
 
-#if __has_include("winbase.h") && __has_include("winuser.h") && __has_include("wingdi.h") && \
-    __has_include("winnls.h") && __has_include("wingdi_text.h") && __has_include("winuser_draw.h") && \
-    __has_include("winuser_text.h")
 #include <windows.h>
-#define VOR_AFX_HAVE_WINDOWS_H 1
-#else
-#include "vorwintypes.h"
-#endif
 
 #include <cstdarg>
 #include <cstddef>

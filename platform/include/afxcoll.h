@@ -71,9 +71,10 @@ public:
                 nNewMax = nNewSize;
             Reallocate(nNewMax);
         }
-        for (int i = m_nSize; i < nNewSize; ++i)
-            ::new (static_cast<void*>(m_pData + i)) TYPE();
-        m_nSize = nNewSize;
+        // The size follows each construction, so a throwing constructor
+        // leaves a consistent array.
+        for (; m_nSize < nNewSize; ++m_nSize)
+            ::new (static_cast<void*>(m_pData + m_nSize)) TYPE();
     }
 
     void FreeExtra()
@@ -209,14 +210,23 @@ private:
             m_pData[i].~TYPE();
     }
 
-    // Moves the elements into new storage of nNewMax elements.
+    // Moves the elements into new storage of nNewMax elements. A failing
+    // allocation or element copy (std::bad_alloc) leaves the array as it
+    // was: elements are moved only when their move cannot throw.
     void Reallocate(int nNewMax)
     {
         TYPE* pNew = static_cast<TYPE*>(::operator new(sizeof(TYPE) * (size_t)nNewMax));
-        for (int i = 0; i < m_nSize; ++i) {
-            ::new (static_cast<void*>(pNew + i)) TYPE(std::move(m_pData[i]));
-            m_pData[i].~TYPE();
+        int nDone = 0;
+        try {
+            for (; nDone < m_nSize; ++nDone)
+                ::new (static_cast<void*>(pNew + nDone)) TYPE(std::move_if_noexcept(m_pData[nDone]));
+        } catch (...) {
+            while (nDone > 0)
+                pNew[--nDone].~TYPE();
+            ::operator delete(static_cast<void*>(pNew));
+            throw;
         }
+        DestroyRange(0, m_nSize);
         ::operator delete(static_cast<void*>(m_pData));
         m_pData = pNew;
         m_nMaxSize = nNewMax;

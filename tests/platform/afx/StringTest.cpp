@@ -2,6 +2,8 @@
 #include <afx.h>
 #include <gtest/gtest.h>
 
+#include "StringAllocCounter.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -9,13 +11,19 @@
 
 // Counts the allocations of the whole program so the tests can bound what a
 // string allocates.
-namespace {
+namespace afx_test {
 size_t g_nAllocCalls = 0;
 size_t g_nAllocBytes = 0;
-}  // namespace
+int g_nFailAllocAfter = 0;
+}  // namespace afx_test
+
+using afx_test::g_nAllocBytes;
+using afx_test::g_nAllocCalls;
 
 void* operator new(size_t n)
 {
+    if (afx_test::g_nFailAllocAfter > 0 && --afx_test::g_nFailAllocAfter == 0)
+        throw std::bad_alloc();
     ++g_nAllocCalls;
     g_nAllocBytes += n;
     void* p = std::malloc(n == 0 ? 1 : n);

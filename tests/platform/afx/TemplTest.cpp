@@ -3,6 +3,8 @@
 #include <afxtempl.h>
 #include <gtest/gtest.h>
 
+#include "StringAllocCounter.h"
+
 #include <map>
 #include <set>
 #include <string>
@@ -168,6 +170,59 @@ TEST_F(TemplArray, OutOfRangeReadsAndWritesTouchNoElement)
     a.RemoveAt(-1);
     a.InsertAt(-1, Tracked("no"));
     EXPECT_EQ(Join(a), "kept");
+}
+
+// An element whose copy allocates (and may throw) and that has no move
+// constructor, so growing the array must copy.
+struct CopyAllocates {
+    static int s_nLive;
+    std::string text;
+    CopyAllocates() : text(40, 'd') { ++s_nLive; }
+    explicit CopyAllocates(char c) : text(40, c) { ++s_nLive; }
+    CopyAllocates(const CopyAllocates& o) : text(o.text) { ++s_nLive; }
+    CopyAllocates& operator=(const CopyAllocates& o)
+    {
+        text = o.text;
+        return *this;
+    }
+    ~CopyAllocates() { --s_nLive; }
+};
+int CopyAllocates::s_nLive = 0;
+
+TEST(TemplArrayFailure, AFailedGrowthLeavesTheArrayUnchanged)
+{
+    {
+        CArray<CopyAllocates, const CopyAllocates&> a;
+        for (char c = 'a'; c < 'f'; ++c)
+            a.Add(CopyAllocates(c));
+        a.FreeExtra();
+        const int nLive = CopyAllocates::s_nLive;
+        // Allocation 1 is the argument's own text; then come the array's copy
+        // of it, the new storage, the copies of the five elements, and the
+        // default element that makes room.
+        for (int nFailAt : {2, 3, 4, 6, 9}) {
+            afx_test::g_nFailAllocAfter = nFailAt;
+            EXPECT_THROW(a.Add(CopyAllocates('z')), std::bad_alloc) << nFailAt;
+            afx_test::g_nFailAllocAfter = 0;
+            ASSERT_EQ(a.GetSize(), 5);
+            for (int i = 0; i < 5; ++i)
+                EXPECT_EQ(a[i].text, std::string(40, (char)('a' + i)));
+            EXPECT_EQ(CopyAllocates::s_nLive, nLive);
+        }
+        afx_test::g_nFailAllocAfter = 2;  // copying the first element into new storage
+        EXPECT_THROW(a.SetSize(5000), std::bad_alloc);
+        EXPECT_EQ(a.GetSize(), 5);
+        EXPECT_EQ(CopyAllocates::s_nLive, nLive);
+        afx_test::g_nFailAllocAfter = 10;  // the fourth new default element
+        EXPECT_THROW(a.SetSize(5000), std::bad_alloc);
+        afx_test::g_nFailAllocAfter = 0;
+        EXPECT_EQ(a.GetSize(), 8);  // the three made before the failure stay
+        EXPECT_EQ(CopyAllocates::s_nLive, nLive + 3);
+        EXPECT_EQ(a[7].text, std::string(40, 'd'));
+        a.Add(CopyAllocates('y'));
+        EXPECT_EQ(a[a.GetUpperBound()].text, std::string(40, 'y'));
+    }
+    EXPECT_EQ(CopyAllocates::s_nLive, 0);
 }
 
 TEST(TemplArrayScalars, IntegersStartAtZeroAndGetDataIsContiguous)
