@@ -3,6 +3,8 @@
 
 #include <afxwin.h>
 
+#include "VORLib10Res.h"
+
 #include "VORFunction.h"
 #include "VORInPlaceListCell.h"
 #include "VORInPlaceListColumn.h"
