@@ -245,7 +245,7 @@ int DrawTextCore(HDC hdc, const char* text, int cch, RECT* rc, UINT format, DRAW
         rightMargin = params->iRightMargin;
     }
     const int tabWidth = tabLength * std::max(1, m.aveCharWidth);
-    const int limit = rc->right - rc->left - leftMargin - rightMargin;
+    const int limit = ClampCoordinate(static_cast<long long>(rc->right) - rc->left - leftMargin - rightMargin);
 
     LaidChars chars;
     Shape(*font, text, length, chars);
@@ -261,21 +261,21 @@ int DrawTextCore(HDC hdc, const char* text, int cch, RECT* rc, UINT format, DRAW
     if (params != nullptr) params->uiLengthDrawn = static_cast<UINT>(length);
 
     const int lineHeight = m.height + ((format & DT_EXTERNALLEADING) ? m.externalLeading : 0);
-    const int height = lineHeight * static_cast<int>(lines.size());
+    const int height = ClampCoordinate(static_cast<long long>(lineHeight) * static_cast<long long>(lines.size()));
     if (format & DT_CALCRECT) {
         int widest = 0;
         for (const Line& line : lines) widest = std::max(widest, line.width);
-        rc->right = rc->left + leftMargin + widest + rightMargin;
-        rc->bottom = rc->top + height;
+        rc->right = ClampCoordinate(static_cast<long long>(rc->left) + leftMargin + widest + rightMargin);
+        rc->bottom = ClampCoordinate(static_cast<long long>(rc->top) + height);
         return height;
     }
 
     int top = rc->top;
     if (format & DT_SINGLELINE) {
         if (format & DT_VCENTER)
-            top = rc->top + (rc->bottom - rc->top - height) / 2;
+            top = ClampCoordinate(rc->top + (static_cast<long long>(rc->bottom) - rc->top - height) / 2);
         else if (format & DT_BOTTOM)
-            top = rc->bottom - height;
+            top = ClampCoordinate(static_cast<long long>(rc->bottom) - height);
     }
     PaintOptions options;
     options.textColor = dc->state.textColor;
@@ -285,17 +285,18 @@ int DrawTextCore(HDC hdc, const char* text, int cch, RECT* rc, UINT format, DRAW
     options.glyphs = !(format & DT_PREFIXONLY);
     int y = top;
     for (const Line& line : lines) {
-        int x = rc->left + leftMargin;
+        long long x = static_cast<long long>(rc->left) + leftMargin;
         if (format & DT_CENTER)
-            x += (limit - line.width) / 2;
+            x += (static_cast<long long>(limit) - line.width) / 2;
         else if (format & DT_RIGHT)
-            x = rc->right - rightMargin - line.width;
-        PaintChars(dc, *font, line.chars.data(), line.chars.size(), x, y, options);
-        y += lineHeight;
+            x = static_cast<long long>(rc->right) - rightMargin - line.width;
+        PaintChars(dc, *font, line.chars.data(), line.chars.size(), ClampCoordinate(x), y, options);
+        y = ClampCoordinate(static_cast<long long>(y) + lineHeight);
     }
     if ((format & DT_MODIFYSTRING) && (format & DT_SINGLELINE) && lines.size() == 1 && lines[0].cut)
         ModifyString(const_cast<char*>(text), length, lines[0]);
-    if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM))) return top - rc->top + height;
+    if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)))
+        return ClampCoordinate(static_cast<long long>(top) - rc->top + height);
     return height;
 }
 

@@ -152,7 +152,8 @@ VOR_EXTERN_C LONG TabbedTextOutA(HDC hdc, int x, int y, LPCSTR lpString, int chC
     Shape(*font, lpString, chCount, chars);
     const bool updateCP = (dc->state.textAlign & TA_UPDATECP) != 0;
     const int start = updateCP ? dc->state.curPos.x : x;
-    ExpandTabs(chars, TabStops(nTabPositions, lpnTabStopPositions, DefaultTabInterval(*font)), start - nTabOrigin);
+    ExpandTabs(chars, TabStops(nTabPositions, lpnTabStopPositions, DefaultTabInterval(*font)),
+               ClampCoordinate(static_cast<long long>(start) - nTabOrigin));
     OutputAligned(dc, *font, chars, x, y, nullptr);
     return MAKELONG(Width(chars), font->Metrics().height);
 }

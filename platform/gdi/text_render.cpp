@@ -25,10 +25,13 @@ void Shape(TextFont& font, const char* s, int n, LaidChars& out) {
 }
 
 int Width(const LaidChar* chars, size_t n) {
-    int w = 0;
+    // Caller-given distances may be anything: keep the sum in range.
+    long long w = 0;
     for (size_t i = 0; i < n; ++i) w += chars[i].advance;
-    return w;
+    return static_cast<int>(std::clamp(w, -kCoordinateLimit, kCoordinateLimit));
 }
+
+int ClampCoordinate(long long v) { return static_cast<int>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit)); }
 
 RECT NormalizedRect(const RECT& rc) {
     return RECT{std::min(rc.left, rc.right), std::min(rc.top, rc.bottom), std::max(rc.left, rc.right),
@@ -54,6 +57,10 @@ void FillClipped(DeviceContext* dc, RECT rc, const RECT& box, COLORREF color) {
 void PaintChars(DeviceContext* dc, TextFont& font, const LaidChar* chars, size_t n, int left, int top,
                 const PaintOptions& options) {
     const FontMetrics& m = font.Metrics();
+    // Far outside any surface: nothing to draw, and no arithmetic to overflow.
+    if (std::abs(static_cast<long long>(left)) > kCoordinateLimit ||
+        std::abs(static_cast<long long>(top)) > kCoordinateLimit)
+        return;
     POINT origin = dc->LogicalToSurface(POINT{left, top});
     const int width = Width(chars, n);
     RECT box{origin.x, origin.y, origin.x + width, origin.y + m.height};
@@ -109,29 +116,29 @@ void OutputAligned(DeviceContext* dc, TextFont& font, const LaidChars& chars, in
         y = dc->state.curPos.y;
     }
     const int width = Width(chars);
-    int left = x;
+    long long left = x;
     if ((align & TA_CENTER) == TA_CENTER)
-        left = x - width / 2;
+        left = static_cast<long long>(x) - width / 2;
     else if (align & TA_RIGHT)
-        left = x - width;
-    int top = y;
+        left = static_cast<long long>(x) - width;
+    long long top = y;
     if ((align & TA_BASELINE) == TA_BASELINE)
-        top = y - m.ascent;
+        top = static_cast<long long>(y) - m.ascent;
     else if (align & TA_BOTTOM)
-        top = y - m.height;
+        top = static_cast<long long>(y) - m.height;
     PaintOptions options;
     options.textColor = dc->state.textColor;
     options.opaque = dc->state.bkMode == OPAQUE;
     options.bkColor = dc->state.bkColor;
     options.clip = clip;
-    PaintChars(dc, font, chars.data(), chars.size(), left, top, options);
+    PaintChars(dc, font, chars.data(), chars.size(), ClampCoordinate(left), ClampCoordinate(top), options);
     if (updateCP) {
         if ((align & TA_CENTER) == TA_CENTER) {
             // A centred string leaves the current position where it was.
         } else if (align & TA_RIGHT) {
-            dc->state.curPos.x = x - width;
+            dc->state.curPos.x = ClampCoordinate(static_cast<long long>(x) - width);
         } else {
-            dc->state.curPos.x = x + width;
+            dc->state.curPos.x = ClampCoordinate(static_cast<long long>(x) + width);
         }
     }
 }
@@ -155,7 +162,7 @@ int TabStops::Next(int x, bool* rightAligned) const {
     }
     // Past the last stop (or with no list), stops repeat at the interval.
     if (x < 0) return 0;
-    return (x / m_interval + 1) * m_interval;
+    return ClampCoordinate((static_cast<long long>(x) / m_interval + 1) * m_interval);
 }
 
 void ExpandTabs(LaidChars& chars, const TabStops& stops, int originOffset) {
@@ -167,7 +174,8 @@ void ExpandTabs(LaidChars& chars, const TabStops& stops, int originOffset) {
             continue;
         }
         bool right = false;
-        int stop = stops.Next(originOffset + pen, &right) - originOffset;
+        const int at = ClampCoordinate(static_cast<long long>(originOffset) + pen);
+        int stop = ClampCoordinate(static_cast<long long>(stops.Next(at, &right)) - originOffset);
         int next = stop;
         if (right) {
             int segment = 0;

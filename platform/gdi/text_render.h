@@ -21,6 +21,11 @@ struct LaidChar {
 };
 using LaidChars = std::vector<LaidChar>;
 
+// Text coordinates are kept within this, as GDI's 27-bit space: further out
+// nothing can be seen, and sums of caller-given numbers cannot overflow.
+constexpr long long kCoordinateLimit = 1 << 27;
+int ClampCoordinate(long long v);
+
 // Decodes n bytes (to the NUL when n < 0) through the ANSI code page and
 // gives every character its advance.
 void Shape(TextFont& font, const char* s, int n, LaidChars& out);

@@ -209,6 +209,24 @@ TEST_F(TextOutTest, BadArgumentsAreRefused) {
     EXPECT_EQ(0, canvas->InkBox().right);
 }
 
+TEST_F(TextOutTest, ExtremeCoordinatesDrawNothingAndDoNotOverflow) {
+    const int big = 0x7FFFFFFF, small = -big - 1;
+    SetTextAlign(dc, TA_RIGHT | TA_BOTTOM);
+    EXPECT_TRUE(TextOutA(dc, small, small, "far away", 8));
+    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_UPDATECP);
+    MoveToEx(dc, big - 2, 0, nullptr);
+    EXPECT_TRUE(TextOutA(dc, 0, 0, "far away", 8));
+    SetTextAlign(dc, TA_LEFT | TA_TOP);
+    const INT dx[3] = {big, big, big};
+    EXPECT_TRUE(ExtTextOutA(dc, big, big, 0, nullptr, "abc", 3, dx));
+    const INT stops[2] = {big, small};
+    EXPECT_NE(0, TabbedTextOutA(dc, big, 0, "a\tb\tc", 5, 2, stops, small));
+    RECT huge{small, small, big, big};
+    EXPECT_NE(0, DrawTextA(dc, "x\ty", -1, &huge, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_EXPANDTABS));
+    EXPECT_NE(0, DrawTextA(dc, "x y z", -1, &huge, DT_WORDBREAK | DT_CALCRECT));
+    EXPECT_EQ(0, canvas->InkBox().right);
+}
+
 // ---- tabbed text -------------------------------------------------------------
 
 TEST_F(TextOutTest, TabbedExtentWithNoOneAndSeveralStops) {
