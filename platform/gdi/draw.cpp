@@ -238,7 +238,8 @@ VORAPI BOOL WINAPI PaintRgn(HDC hdc, HRGN hrgn) {
     if (!dc || !r) return FALSE;
     Pattern pat;
     if (!ResolveBrush(dc, dc->state.brush, &pat)) return TRUE;
-    for (const RECT& rc : ToSurface(dc, r->rgn).Rects()) PatternRectRop2(dc, rc, pat, dc->state.rop2);
+    const Region area = ToSurface(dc, r->rgn);
+    for (const RECT& rc : area.Rects()) PatternRectRop2(dc, rc, pat, dc->state.rop2);
     NoteDrawn(dc);
     return TRUE;
 }

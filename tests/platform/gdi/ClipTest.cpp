@@ -144,6 +144,12 @@ TEST_F(Clip, RegionsFilledAndFramedInLogicalCoordinates) {
     EXPECT_EQ(20, c.Count(kRed));
     ASSERT_TRUE(InvertRgn(c.dc(), r));
     EXPECT_EQ(20, c.Count(RGB(0, 255, 255)));
+    // PaintRgn uses the selected brush and the binary raster operation.
+    SelectObject(c.dc(), red);
+    SetROP2(c.dc(), R2_XORPEN);
+    ASSERT_TRUE(PaintRgn(c.dc(), r));
+    EXPECT_EQ(20, c.Count(RGB(255, 255, 255)));
+    SelectObject(c.dc(), GetStockObject(WHITE_BRUSH));
     DeleteObject(r);
     DeleteObject(red);
 }
