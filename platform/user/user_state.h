@@ -1,0 +1,308 @@
+// The state of the USER room: window objects, classes, the message queue,
+// focus, capture, timers, the cursor, the caret. One process-wide instance,
+// created lazily by the first call that needs it and rebuilt at every
+// VorPlatformReset. Nothing here is exported.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "gdi/region.h"
+#include "vorresource.h"
+#include "windows.h"
+
+namespace vor::user {
+
+// WINDOWPOS flags that SetWindowPos adds for WM_WINDOWPOSCHANGED, as Windows
+// does: the client area kept its size / its position, so DefWindowProc
+// sends no WM_SIZE / WM_MOVE.
+constexpr UINT kNoClientSize = 0x0800;
+constexpr UINT kNoClientMove = 0x1000;
+
+struct WindowClass {
+    ATOM atom = 0;
+    std::string name;
+    UINT style = 0;
+    WNDPROC proc = nullptr;
+    int cbClsExtra = 0;
+    int cbWndExtra = 0;
+    HINSTANCE hInstance = nullptr;
+    HICON hIcon = nullptr;
+    HICON hIconSm = nullptr;
+    HCURSOR hCursor = nullptr;
+    HBRUSH hbrBackground = nullptr;
+    std::string menuName;
+    int windows = 0;  // live windows of the class
+    std::vector<char> extra;
+};
+
+struct ScrollBarState {
+    int nMin = 0, nMax = 100;
+    UINT nPage = 0;
+    int nPos = 0;
+    int nTrackPos = 0;
+    UINT arrows = ESB_ENABLE_BOTH;  // ESB_DISABLE_* bits
+};
+
+struct Window {
+    HWND hwnd = nullptr;
+    std::shared_ptr<WindowClass> cls;
+    WNDPROC proc = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    Window* parent = nullptr;  // the desktop for top-level windows
+    Window* owner = nullptr;
+    std::vector<Window*> children;  // z-order, topmost first
+    RECT rcWindow = {};  // in the parent's client coordinates
+    RECT rcClient = {};  // in the parent's client coordinates
+    std::string text;
+    LONG_PTR id = 0;  // GWL_ID (the menu handle of a top-level window)
+    LONG_PTR userData = 0;
+    HINSTANCE hInstance = nullptr;
+    std::vector<char> extra;  // cbWndExtra bytes
+
+    // Painting: the update region in window coordinates (0, 0 is the
+    // window's top-left corner), whether erasing was asked for, whether the
+    // frame needs WM_NCPAINT, and RDW_INTERNALPAINT.
+    Region update;
+    bool erase = false;
+    bool ncPaint = false;
+    bool internalPaint = false;
+    bool inPaint = false;
+    bool paintedThisDispatch = false;
+
+    ScrollBarState vscroll, hscroll;
+    bool destroying = false;
+    bool destroyed = false;
+    bool active = false;  // top-level: draws its caption active
+    std::vector<HDC> dcs;  // device contexts handed out and not released
+};
+
+// A window procedure call keeps its window alive until it returns, so a
+// window destroyed inside its own handler is never freed under it.
+using WindowRef = std::shared_ptr<Window>;
+
+struct Timer {
+    HWND hwnd = nullptr;
+    UINT_PTR id = 0;
+    UINT elapse = 0;
+    TIMERPROC proc = nullptr;
+    DWORD due = 0;
+    uint64_t serial = 0;  // creation order, for due timers in the same tick
+    bool system = false;  // the caret's blink
+};
+
+// One queued input event, converted into a message the first time the
+// queue reaches it (the conversion sends WM_NCHITTEST, WM_MOUSEACTIVATE and
+// WM_SETCURSOR, as Windows does while retrieving input).
+struct InputEvent {
+    enum Kind { Mouse, Key } kind = Mouse;
+    UINT button = 0;  // WM_MOUSEMOVE, WM_LBUTTONDOWN ... WM_MOUSEWHEEL
+    POINT pt = {};
+    int wheel = 0;
+    BYTE vk = 0;
+    BYTE scan = 0;
+    bool up = false;
+    bool extended = false;
+    DWORD time = 0;
+    bool converted = false;
+    MSG msg = {};
+};
+
+struct Hook {
+    HHOOK handle = nullptr;
+    int type = 0;
+    HOOKPROC proc = nullptr;
+};
+
+struct Caret {
+    HWND hwnd = nullptr;
+    int width = 0, height = 0;
+    POINT pos = {};
+    int hideCount = 1;  // shown when 0
+    bool on = false;     // currently inverted on the screen
+    HBITMAP bitmap = nullptr;
+};
+
+struct ScrollTrack {
+    bool active = false;
+    HWND hwnd = nullptr;
+    int bar = SB_VERT;
+    int part = 0;  // SB_LINEUP, SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_THUMBTRACK
+    int grabOffset = 0;
+    HWND prevCapture = nullptr;
+};
+
+struct MessageBoxRecord {
+    std::string text, caption;
+    UINT type = 0;
+};
+
+struct State {
+    std::unordered_map<HWND, WindowRef> windows;
+    uintptr_t nextHwnd = 0x10010;
+    WindowRef desktop;
+
+    std::vector<std::shared_ptr<WindowClass>> classes;
+    ATOM nextAtom = 0xC000;
+
+    std::deque<MSG> posted;
+    std::deque<InputEvent> input;
+    bool quitPosted = false;
+    int quitCode = 0;
+    MSG lastMsg = {};
+
+    HWND focus = nullptr;
+    HWND active = nullptr;
+    HWND capture = nullptr;
+    HCURSOR cursor = nullptr;
+    POINT cursorPos = {};
+    int cursorShowCount = 0;
+    bool clipCursor = false;
+    RECT clipRect = {};
+
+    BYTE keyState[256] = {};       // as of the messages retrieved
+    BYTE asyncKeyState[256] = {};  // as of the events sent
+
+    // Double clicks: the last button press.
+    UINT lastDownMsg = 0;
+    HWND lastDownHwnd = nullptr;
+    DWORD lastDownTime = 0;
+    POINT lastDownPt = {};
+    UINT doubleClickTime = 500;
+
+    std::vector<Timer> timers;
+    uint64_t nextTimerSerial = 1;
+    UINT_PTR nextThreadTimerId = 0x7FF0;
+
+    std::vector<Hook> hooks;  // newest first
+    uintptr_t nextHook = 0x20010;
+
+    Caret caret;
+    UINT caretBlinkTime = 530;
+
+    ScrollTrack scrollTrack;
+
+    std::vector<MessageBoxRecord> messageBoxes;
+
+    // Clipboard
+    bool clipboardOpen = false;
+    HWND clipboardOpener = nullptr;
+    HWND clipboardOwner = nullptr;
+    std::map<UINT, HANDLE> clipboard;
+
+    std::map<std::string, UINT> registeredMessages;
+    UINT nextRegisteredMessage = 0xC000;
+};
+
+// ---- the state and its life ----------------------------------------------
+State& S();         // initialises the platform on first use
+bool Initialised();
+DWORD Now();        // the platform clock
+void SetClock(DWORD ms);
+
+// ---- windows -----------------------------------------------------------------
+Window* Find(HWND hwnd);         // live windows only; sets no error
+Window* Check(HWND hwnd);        // live windows; ERROR_INVALID_WINDOW_HANDLE otherwise
+WindowRef Ref(Window* w);
+bool IsDesktop(const Window* w);
+Window* TopLevelOf(Window* w);   // the ancestor whose parent is the desktop
+bool IsReallyVisible(const Window* w);  // itself and every ancestor visible
+LRESULT CallProc(Window* w, WNDPROC proc, UINT msg, WPARAM wp, LPARAM lp);
+LRESULT Send(Window* w, UINT msg, WPARAM wp, LPARAM lp);
+void DestroyAllWindows();
+void CreateDesktop();
+
+// ---- geometry (geometry.cpp) --------------------------------------------------
+POINT ClientOriginScreen(const Window* w);  // screen point of client (0, 0)
+POINT WindowOriginScreen(const Window* w);  // screen point of the window's corner
+RECT WindowRectScreen(const Window* w);
+RECT ClientRectScreen(const Window* w);
+RECT ClientRectInWindow(const Window* w);   // the client area in window coordinates
+// The frame of a window as DefWindowProc computes it from its styles:
+// window rectangle (window coordinates) -> client rectangle.
+RECT DefaultClientRect(DWORD style, DWORD exStyle, const RECT& rcWindow);
+// Pieces of the non-client area in window coordinates.
+struct NonClientLayout {
+    RECT frameInner;   // inside the border / frame
+    RECT caption;      // empty when no caption
+    RECT close;        // caption close button; empty when none
+    RECT clientEdge;   // inside the client edge, scroll bars still included
+    RECT vscroll;      // empty when none
+    RECT hscroll;
+    RECT sizeBox;      // the corner between the two bars
+    int frame = 0;
+};
+NonClientLayout LayoutNonClient(const Window* w);
+Window* WindowAtPoint(POINT screen, bool skipDisabled);
+void InvalidateUncovered(Window* parent, const RECT& oldRect, const RECT& newRect);
+
+// ---- painting (paint.cpp) -----------------------------------------------------
+Region VisibleRegion(Window* w, bool client, bool clipChildren, bool clipSiblings);
+void InvalidateWindow(Window* w, const Region* rgnWindowCoords, UINT flags);
+void ValidateWindow(Window* w, const Region* rgnWindowCoords, bool children);
+Window* NextWindowToPaint(HWND filter);
+void EraseNow(Window* w, bool children);
+void UpdateNow(Window* w, bool children);
+void ForgetDCs(Window* w);
+HDC MakeDC(Window* w, bool windowDC, DWORD flags, const Region* extra, bool intersect);
+Region RegionFromHrgn(HRGN h);
+HRGN HrgnFromRegion(const Region& r);
+void SendNcPaint(Window* w);
+void PaintDesktopIfNeeded();
+
+// ---- non-client drawing and scroll bars (nonclient.cpp, scrollbar.cpp) ----------
+void DrawNonClient(Window* w, HDC hdc);
+void DrawScrollBars(Window* w, HDC hdc);
+int ScrollHitPart(Window* w, int bar, POINT windowPt, int* thumbStart);
+void StartScrollTracking(Window* w, int bar, POINT screenPt);
+bool ScrollTrackingMouse(const InputEvent& e);
+void RedrawScrollBar(Window* w, int bar);
+ScrollBarState* BarState(Window* w, int bar);
+
+// ---- messages (message.cpp) -------------------------------------------------------
+void PostTo(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+void DropMessagesFor(HWND hwnd);
+void KillTimersOf(HWND hwnd);
+DWORD NextTimerDue(bool* any);
+
+// ---- input (input.cpp) --------------------------------------------------------------
+void QueueMouse(UINT button, int wheel);
+void QueueKey(BYTE vk, BYTE scan, bool up, bool extended);
+bool ConvertInput(InputEvent& e);  // false: the event was consumed
+void SetAsyncButton(int vk, bool down);
+// A key going down or up in a key-state table: the down bit, the toggle
+// bit, and the generic / left / right shift, control and alt entries.
+void ApplyKeyToState(BYTE* table, BYTE vk, bool up);
+
+// ---- focus, activation, capture (focus.cpp) ------------------------------------------
+void FocusLost(Window* dying);
+void ReleaseCaptureOf(Window* dying);
+void ActivateWindow(Window* top, bool byMouse);
+
+// ---- cursor, caret, icons (cursor.cpp, caret.cpp) ---------------------------------------
+void ResetCursors();
+void CaretHideForPaint(Window* w);
+void CaretShowAfterPaint(Window* w);
+void CaretAdvance(DWORD from, DWORD to);
+void DestroyCaretOf(HWND hwnd);
+
+// ---- system colours (sysparams.cpp) --------------------------------------------------
+void ResetSysColors();
+
+// ---- hooks ------------------------------------------------------------------------------
+LRESULT CallHooks(int type, int code, WPARAM wp, LPARAM lp);
+
+// ---- modules (module.cpp) ------------------------------------------------------------------
+void AttachLinkedModules();
+void DetachAllModules();
+
+// ---- reset hooks and pre-translation (automation.cpp) ------------------------------------------
+void RunResetHooks();
+
+}  // namespace vor::user
