@@ -78,6 +78,9 @@ LRESULT CALLBACK ListView::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     ListView* lv = it->second;
     if (msg == WM_NCDESTROY) {
         map.erase(it);
+        ++lv->m_busy;
+        lv->OnNcDestroy();
+        --lv->m_busy;
         Release(lv);
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
@@ -176,6 +179,11 @@ void ListView::OnDestroy() {
     // The parent learns of every item going away, so it can free what the
     // items' data values hold.
     DeleteAllItems(true);
+}
+
+void ListView::OnNcDestroy() {
+    // Image lists go with the window unless they are shared; the framework
+    // takes back the ones its objects own before this (at its WM_NCDESTROY).
     if (!(Style() & LVS_SHAREIMAGELISTS)) {
         if (m_imlNormal) ImageList_Destroy(m_imlNormal);
         if (m_imlSmall && m_imlSmall != m_imlNormal) ImageList_Destroy(m_imlSmall);

@@ -56,6 +56,7 @@ private:
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT OnCreate(const CREATESTRUCTA* cs);
     void OnDestroy();
+    void OnNcDestroy();
 
     LRESULT Notify(NMHDR* nm, UINT code);
     LRESULT NotifyItem(UINT code, int item, int subItem, UINT oldState, UINT newState, UINT changed, LPARAM lParam,
