@@ -398,8 +398,10 @@ COLORREF ListView::Resolve(COLORREF c, int sysColor) const { return c == CLR_DEF
 
 void ListView::EraseBackground(HDC hdc) {
     if (!hdc || m_bk == CLR_NONE) return;
+    // Below the header only: the header is a child that paints itself.
     RECT rc;
     GetClientRect(m_hwnd, &rc);
+    rc.top = RowsTop();
     if (m_bk == CLR_DEFAULT) FillRect(hdc, &rc, GetSysColorBrush(COLOR_WINDOW));
     else FillSolid(hdc, rc, m_bk);
 }
