@@ -241,7 +241,7 @@ protected:
 };
 
 // ---------------------------------------------------------------------------
-// The rich edit control's wrapper (CRichEditCtrl) goes below.
+// The rich edit control's wrapper (CRichEditCtrl) and the tooltip's
+// (CToolTipCtrl) are in afxcmn_edit.h.
+#include "afxcmn_edit.h"
 
-// ---------------------------------------------------------------------------
-// The tooltip control's wrapper (CToolTipCtrl) goes below.
