@@ -1,0 +1,46 @@
+// The window side of the framework's bookkeeping: which CWnd owns a window
+// (permanent map), the CWnd objects FromHandle made for windows nobody owns
+// (temporary map, deleted at idle), and the per-thread dispatch state.
+// Internal to platform/afx.
+#pragma once
+
+#include "afxwin.h"
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace vor::afx {
+
+struct WndHandleMaps {
+    std::unordered_map<HWND, CWnd*> permanent;
+    std::unordered_map<HWND, CWnd*> temporary;
+    // Wrapper classes for the temporary objects of windows by class name
+    // (lower case).
+    std::vector<std::pair<std::string, AFX_PFNNEWTEMPWND>> tempClasses;
+};
+
+// Made on first use and never destroyed, so that objects destroyed during
+// process exit still find it.
+WndHandleMaps& WndMaps();
+
+// What MFC keeps per thread: the message being handled (Default re-sends
+// it), the object the next created window is attached to, and the creation
+// hook. Trivially constructed, so it needs no initialiser.
+struct ThreadState {
+    MSG lastSentMsg;
+    CWnd* pWndInit;
+    HHOOK hHookCbt;
+};
+ThreadState& GetThreadState();
+
+// Registers the framework's reset hook once (no static constructor does).
+void EnsureFrameworkInit();
+
+// Deletes the temporary CWnd objects.
+void DeleteTempWnds();
+
+// The pre-translation that VorPumpMessages runs when an application exists.
+BOOL PreTranslateHook(MSG* pMsg);
+
+}  // namespace vor::afx
