@@ -44,9 +44,9 @@ VOR_EXTERN_C BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* l
         // character moves by the distances of both its bytes.
         const int step = (options & ETO_PDY) ? 2 : 1;
         for (LaidChar& ch : chars) {
-            int advance = 0;
+            long long advance = 0;
             for (int b = ch.offset; b < ch.offset + ch.length; ++b) advance += lpDx[b * step];
-            ch.advance = advance;
+            ch.advance = ClampCoordinate(advance);
         }
     }
     if ((options & ETO_OPAQUE) && lprect != nullptr) {

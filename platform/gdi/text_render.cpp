@@ -89,10 +89,10 @@ void PaintChars(DeviceContext* dc, TextFont& font, const LaidChar* chars, size_t
         if (c.underline && options.prefixUnderlines) {
             RECT u = underlineRow;
             u.left = pen;
-            u.right = pen + c.advance;
+            u.right = ClampCoordinate(static_cast<long long>(pen) + c.advance);
             FillClipped(dc, u, box, options.textColor);
         }
-        pen += c.advance;
+        pen = ClampCoordinate(static_cast<long long>(pen) + c.advance);
     }
     if (font.Underline()) {
         RECT u = underlineRow;
