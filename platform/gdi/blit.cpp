@@ -19,18 +19,11 @@ struct Source {
 // and x + w, right exclusive, whatever the sign); answers whether it was
 // mirrored.
 bool Normalize(int x, int y, int w, int h, RECT* out, bool* mirrorY) {
-    bool mx = w < 0;
+    long long l = x, t = y, r = static_cast<long long>(x) + w, b = static_cast<long long>(y) + h;
     *mirrorY = h < 0;
-    if (w < 0) {
-        x += w;
-        w = -w;
-    }
-    if (h < 0) {
-        y += h;
-        h = -h;
-    }
-    *out = RECT{x, y, x + w, y + h};
-    return mx;
+    *out = RECT{DeviceContext::Clamp(std::min(l, r)), DeviceContext::Clamp(std::min(t, b)),
+                DeviceContext::Clamp(std::max(l, r)), DeviceContext::Clamp(std::max(t, b))};
+    return w < 0;
 }
 
 // The general transfer: dest rectangle (surface coordinates of dst, signed
@@ -54,7 +47,13 @@ BOOL Transfer(DeviceContext* dst, POINT dOrg, int wDest, int hDest, const Source
     RECT d;
     bool dmy;
     bool dmx = Normalize(dOrg.x, dOrg.y, wDest, hDest, &d, &dmy);
-    int dw = d.right - d.left, dh = d.bottom - d.top;
+    const long long dw = d.right - d.left, dh = d.bottom - d.top;
+    // Only the part of the destination that the clip can show is computed.
+    RECT box = dst->clip.Box();
+    RECT v = {std::max(d.left, box.left), std::max(d.top, box.top), std::min(d.right, box.right),
+              std::min(d.bottom, box.bottom)};
+    if (v.left >= v.right || v.top >= v.bottom) return TRUE;
+    const int vw = v.right - v.left, vh = v.bottom - v.top;
 
     // Gather the source pixels for every destination pixel first: the
     // source may overlap the destination.
@@ -64,16 +63,20 @@ BOOL Transfer(DeviceContext* dst, POINT dOrg, int wDest, int hDest, const Source
         RECT s;
         bool smy;
         bool smx = Normalize(sOrg.x, sOrg.y, wSrc, hSrc, &s, &smy);
-        int sw = s.right - s.left, sh = s.bottom - s.top;
+        const long long sw = static_cast<long long>(s.right) - s.left, sh = static_cast<long long>(s.bottom) - s.top;
         bool mirrorX = dmx != smx, mirrorY = dmy != smy;
-        std::vector<int> mapX(dw), mapY(dh);
-        for (int i = 0; i < dw; ++i) {
-            int j = static_cast<int>((static_cast<long long>(2 * i + 1) * sw) / (2LL * dw));
-            mapX[i] = s.left + (mirrorX ? sw - 1 - j : j);
+        // Destination pixel i (from the rectangle's edge) samples the source
+        // pixel under its centre.
+        std::vector<long long> mapX(vw), mapY(vh);
+        for (int k = 0; k < vw; ++k) {
+            long long i = v.left - d.left + k;
+            long long j = ((2 * i + 1) * sw) / (2 * dw);
+            mapX[k] = s.left + (mirrorX ? sw - 1 - j : j);
         }
-        for (int i = 0; i < dh; ++i) {
-            int j = static_cast<int>((static_cast<long long>(2 * i + 1) * sh) / (2LL * dh));
-            mapY[i] = s.top + (mirrorY ? sh - 1 - j : j);
+        for (int k = 0; k < vh; ++k) {
+            long long i = v.top - d.top + k;
+            long long j = ((2 * i + 1) * sh) / (2 * dh);
+            mapY[k] = s.top + (mirrorY ? sh - 1 - j : j);
         }
         const Surface& ss = src->surface;
         const bool toMono = dst->surface.monochrome && !ss.monochrome;
@@ -81,33 +84,34 @@ BOOL Transfer(DeviceContext* dst, POINT dOrg, int wDest, int hDest, const Source
         const uint32_t srcBk = ColorToPixel(src->bkColor);
         const uint32_t dstText = ColorToPixel(dst->state.textColor);
         const uint32_t dstBk = ColorToPixel(dst->state.bkColor);
-        sp.assign(static_cast<size_t>(dw) * dh, 0);
-        valid.assign(static_cast<size_t>(dw) * dh, 0);
-        for (int j = 0; j < dh; ++j) {
-            int sy = mapY[j];
+        sp.assign(static_cast<size_t>(vw) * vh, 0);
+        valid.assign(static_cast<size_t>(vw) * vh, 0);
+        for (int j = 0; j < vh; ++j) {
+            long long sy = mapY[j];
             if (sy < 0 || sy >= ss.height) continue;
-            const uint32_t* row = ss.Row(sy);
-            for (int i = 0; i < dw; ++i) {
-                int sx = mapX[i];
+            const uint32_t* row = ss.Row(static_cast<int>(sy));
+            for (int i = 0; i < vw; ++i) {
+                long long sx = mapX[i];
                 if (sx < 0 || sx >= ss.width) continue;
                 uint32_t p = row[sx] & kRgbMask;
                 if (toMono)
                     p = (p == srcBk) ? kRgbMask : 0;
                 else if (fromMono)
                     p = p ? dstBk : dstText;
-                sp[j * dw + i] = p;
-                valid[j * dw + i] = 1;
+                sp[static_cast<size_t>(j) * vw + i] = p;
+                valid[static_cast<size_t>(j) * vw + i] = 1;
             }
         }
     }
 
-    ForEachSpan(dst, d, [&](uint32_t* row, LONG x0, LONG x1, LONG y) {
-        size_t base = static_cast<size_t>(y - d.top) * dw - d.left;
+    ForEachSpan(dst, v, [&](uint32_t* row, LONG x0, LONG x1, LONG y) {
+        const size_t base = static_cast<size_t>(y - v.top) * vw;
         for (LONG x = x0; x < x1; ++x) {
             uint32_t s = 0;
             if (useSrc) {
-                if (!valid[base + x]) continue;
-                s = sp[base + x];
+                const size_t k = base + static_cast<size_t>(x - v.left);
+                if (!valid[k]) continue;
+                s = sp[k];
             }
             uint32_t p = 0;
             if (usePat) {

@@ -489,8 +489,8 @@ VORAPI BOOL WINAPI OffsetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
     DeviceContext* dc = LookupDC(hdc);
     if (!dc) return FALSE;
     if (lppt) *lppt = dc->state.viewportOrg;
-    dc->state.viewportOrg.x += x;
-    dc->state.viewportOrg.y += y;
+    dc->state.viewportOrg.x = DeviceContext::Clamp(static_cast<long long>(dc->state.viewportOrg.x) + x);
+    dc->state.viewportOrg.y = DeviceContext::Clamp(static_cast<long long>(dc->state.viewportOrg.y) + y);
     return TRUE;
 }
 
@@ -513,8 +513,8 @@ VORAPI BOOL WINAPI OffsetWindowOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
     DeviceContext* dc = LookupDC(hdc);
     if (!dc) return FALSE;
     if (lppt) *lppt = dc->state.windowOrg;
-    dc->state.windowOrg.x += x;
-    dc->state.windowOrg.y += y;
+    dc->state.windowOrg.x = DeviceContext::Clamp(static_cast<long long>(dc->state.windowOrg.x) + x);
+    dc->state.windowOrg.y = DeviceContext::Clamp(static_cast<long long>(dc->state.windowOrg.y) + y);
     return TRUE;
 }
 

@@ -71,15 +71,23 @@ struct DeviceContext {
     Region clip;  // surface coordinates: visible ∩ clip region ∩ surface bounds
     void Update();
 
+    // Mappings are computed in 64 bits and kept within +-2^29, so that wild
+    // coordinates neither overflow nor reach any surface.
+    static LONG Clamp(long long v) {
+        constexpr long long kLimit = 1LL << 29;
+        return static_cast<LONG>(v < -kLimit ? -kLimit : (v > kLimit ? kLimit : v));
+    }
     POINT LogicalToDevice(POINT p) const {
-        return POINT{p.x - state.windowOrg.x + state.viewportOrg.x, p.y - state.windowOrg.y + state.viewportOrg.y};
+        return POINT{Clamp(static_cast<long long>(p.x) - state.windowOrg.x + state.viewportOrg.x),
+                     Clamp(static_cast<long long>(p.y) - state.windowOrg.y + state.viewportOrg.y)};
     }
     POINT DeviceToLogical(POINT p) const {
-        return POINT{p.x + state.windowOrg.x - state.viewportOrg.x, p.y + state.windowOrg.y - state.viewportOrg.y};
+        return POINT{Clamp(static_cast<long long>(p.x) + state.windowOrg.x - state.viewportOrg.x),
+                     Clamp(static_cast<long long>(p.y) + state.windowOrg.y - state.viewportOrg.y)};
     }
     POINT LogicalToSurface(POINT p) const {
         POINT d = LogicalToDevice(p);
-        return POINT{d.x + origin.x, d.y + origin.y};
+        return POINT{Clamp(static_cast<long long>(d.x) + origin.x), Clamp(static_cast<long long>(d.y) + origin.y)};
     }
     RECT LogicalToSurface(const RECT& rc) const {
         POINT a = LogicalToSurface(POINT{rc.left, rc.top});

@@ -161,55 +161,74 @@ PenInfo ResolvePen(DeviceContext* dc) {
     return info;
 }
 
+// Pixel i of a Bresenham line along its major axis: the minor offset is
+// i * minor / major rounded, exact halves toward the start.
+static long long MinorOffset(long long i, long long major, long long minor) {
+    return (2 * i * minor + major - 1) / (2 * major);
+}
+
 void DrawLineSurface(DeviceContext* dc, const PenInfo& pen, POINT a, POINT b) {
     if (pen.null) return;
-    int dx = std::abs(b.x - a.x), dy = std::abs(b.y - a.y);
-    int sx = b.x >= a.x ? 1 : -1, sy = b.y >= a.y ? 1 : -1;
-    int steps = std::max(dx, dy);
+    const long long dx = std::llabs(static_cast<long long>(b.x) - a.x);
+    const long long dy = std::llabs(static_cast<long long>(b.y) - a.y);
+    const int sx = b.x >= a.x ? 1 : -1, sy = b.y >= a.y ? 1 : -1;
+    const bool xMajor = dx >= dy;
+    const long long steps = xMajor ? dx : dy;
     if (steps == 0) return;
     const std::vector<int>* dashes = DashPattern(pen.style);
-    int rop = dc->state.rop2;
+    const int rop = dc->state.rop2;
+    const int startStep = dc->penStyleStep;
+    // Every dash pattern repeats within 24 pixels.
+    if (dashes) dc->penStyleStep = static_cast<int>((startStep + steps) % 24);
+    if (dc->clip.IsEmpty()) return;
+
+    // Only the steps whose major coordinate can reach the clip are walked,
+    // so that a long line costs no more than the part that shows.
+    const int lo = pen.width > 1 ? -(pen.width / 2) : 0;
+    const int hi = pen.width > 1 ? lo + pen.width : 1;
+    RECT box = dc->clip.Box();
+    long long start = xMajor ? a.x : a.y, dir = xMajor ? sx : sy;
+    long long minC = (xMajor ? box.left : box.top) - hi, maxC = (xMajor ? box.right : box.bottom) - lo;
+    // Steps i with start + dir * i in [minC, maxC).
+    long long i0 = 0, i1 = steps;
+    if (dir > 0) {
+        i0 = std::max(i0, minC - start);
+        i1 = std::min(i1, maxC - start);
+    } else {
+        i0 = std::max(i0, start - maxC + 1);
+        i1 = std::min(i1, start - minC + 1);
+    }
+    if (i0 >= i1) return;
+    auto pointAt = [&](long long i) {
+        long long minor = MinorOffset(i, steps, xMajor ? dy : dx);
+        if (xMajor) return POINT{static_cast<LONG>(a.x + sx * i), static_cast<LONG>(a.y + sy * minor)};
+        return POINT{static_cast<LONG>(a.x + sx * minor), static_cast<LONG>(a.y + sy * i)};
+    };
 
     if (pen.width > 1) {
-        int lo = -(pen.width / 2), hi = lo + pen.width;
-        RECT bounds = {std::min(a.x, b.x) + lo, std::min(a.y, b.y) + lo, std::max(a.x, b.x) + hi,
-                       std::max(a.y, b.y) + hi};
+        POINT p0 = pointAt(i0), p1 = pointAt(i1 - 1);
+        RECT bounds = {std::min(p0.x, p1.x) + lo, std::min(p0.y, p1.y) + lo, std::max(p0.x, p1.x) + hi,
+                       std::max(p0.y, p1.y) + hi};
+        bounds.left = std::max(bounds.left, box.left);
+        bounds.top = std::max(bounds.top, box.top);
+        bounds.right = std::min(bounds.right, box.right);
+        bounds.bottom = std::min(bounds.bottom, box.bottom);
+        if (bounds.left >= bounds.right || bounds.top >= bounds.bottom) return;
         PixelMask mask(bounds);
-        int x = a.x, y = a.y;
-        int e = dx >= dy ? 2 * dy - dx : 2 * dx - dy;
-        for (int i = 0; i < steps; ++i) {
-            mask.SetRect(x + lo, y + lo, x + hi, y + hi);
-            if (dx >= dy) {
-                if (e > 0) { y += sy; e -= 2 * dx; }
-                e += 2 * dy;
-                x += sx;
-            } else {
-                if (e > 0) { x += sx; e -= 2 * dy; }
-                e += 2 * dx;
-                y += sy;
-            }
+        for (long long i = i0; i < i1; ++i) {
+            POINT p = pointAt(i);
+            mask.SetRect(p.x + lo, p.y + lo, p.x + hi, p.y + hi);
         }
         mask.Paint(dc, pen.color, rop);
         return;
     }
 
-    int x = a.x, y = a.y;
-    int e = dx >= dy ? 2 * dy - dx : 2 * dx - dy;
-    for (int i = 0; i < steps; ++i) {
-        if (!dashes || DashOn(*dashes, dc->penStyleStep))
-            PlotRop2(dc, x, y, pen.color, rop);
+    for (long long i = i0; i < i1; ++i) {
+        POINT p = pointAt(i);
+        if (!dashes || DashOn(*dashes, static_cast<int>((startStep + i) % 24)))
+            PlotRop2(dc, p.x, p.y, pen.color, rop);
         else if (pen.opaqueGaps)
-            PlotRop2(dc, x, y, pen.bkColor, rop);
-        if (dashes) ++dc->penStyleStep;
-        if (dx >= dy) {
-            if (e > 0) { y += sy; e -= 2 * dx; }
-            e += 2 * dy;
-            x += sx;
-        } else {
-            if (e > 0) { x += sx; e -= 2 * dy; }
-            e += 2 * dx;
-            y += sy;
-        }
+            PlotRop2(dc, p.x, p.y, pen.bkColor, rop);
     }
 }
 

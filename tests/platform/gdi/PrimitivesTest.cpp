@@ -395,4 +395,41 @@ TEST_F(Primitives, WidePenRectangleIsCentredOnTheOutline) {
     DeleteObject(wide);
 }
 
+TEST_F(Primitives, WildCoordinatesAreClippedNotWalked) {
+    Canvas c(10, 10);
+    MoveToEx(c.dc(), -1000000000, 5, nullptr);
+    ASSERT_TRUE(LineTo(c.dc(), 1000000000, 5));
+    EXPECT_EQ("##########\n", c.Picture(kBlack, 0, 5, 10, 6));
+    MoveToEx(c.dc(), -1000000000, -1000000000, nullptr);
+    LineTo(c.dc(), 1000000000, 1000000000);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(kBlack, c.At(i, i)) << i;
+    EXPECT_EQ(kWhite, c.At(1, 0));
+
+    c.Fill(kWhite);
+    HPEN wide = CreatePen(PS_SOLID, 5, kRed);
+    SelectObject(c.dc(), wide);
+    MoveToEx(c.dc(), 5, -2000000000, nullptr);
+    LineTo(c.dc(), 5, 2000000000);
+    EXPECT_EQ("...#####..\n", c.Picture(kRed, 0, 0, 10, 1));
+    SelectObject(c.dc(), GetStockObject(BLACK_PEN));
+    DeleteObject(wide);
+
+    c.Fill(kWhite);
+    RECT huge = {-2147483647, -2147483647, 2147483647, 2147483647};
+    HBRUSH red = CreateSolidBrush(kRed);
+    EXPECT_TRUE(FillRect(c.dc(), &huge, red));
+    EXPECT_EQ(100, c.Count(kRed));
+    EXPECT_TRUE(Rectangle(c.dc(), -2147483647, -2147483647, 2147483647, 2147483647));
+    EXPECT_TRUE(PatBlt(c.dc(), 2147483647, 2147483647, -2147483647, -2147483647, WHITENESS));
+    EXPECT_EQ(kWhite, c.At(9, 9));
+    Canvas src(4, 4, kBlue);
+    EXPECT_TRUE(BitBlt(c.dc(), -1000000000, 0, 2000000000, 1, src.dc(), -1000000000, 0, SRCCOPY));
+    EXPECT_EQ("####......\n", c.Picture(kBlue, 0, 0, 10, 1));
+    EXPECT_TRUE(StretchBlt(c.dc(), 0, 0, 10, 10, src.dc(), 0, 0, 2147483647, 2147483647, SRCCOPY));
+    SetViewportOrgEx(c.dc(), 2147483647, 0, nullptr);
+    EXPECT_TRUE(OffsetViewportOrgEx(c.dc(), 2147483647, 0, nullptr));
+    EXPECT_TRUE(FillRect(c.dc(), &huge, red));
+    DeleteObject(red);
+}
+
 }  // namespace
