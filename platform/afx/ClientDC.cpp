@@ -1,9 +1,9 @@
 // CClientDC: the client-area device context of a window.
-#include "afx_handlemap.h"
+#include "afxwin.h"
 
 IMPLEMENT_DYNAMIC(CClientDC, CDC)
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(vor::afx::HwndOf(pWnd)) { Attach(::GetDC(m_hWnd)); }
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd != NULL ? pWnd->GetSafeHwnd() : NULL) { Attach(::GetDC(m_hWnd)); }
 
 CClientDC::~CClientDC()
 {

@@ -1,11 +1,11 @@
 // CPaintDC: the device context of a WM_PAINT.
-#include "afx_handlemap.h"
+#include "afxwin.h"
 
 #include <cstring>
 
 IMPLEMENT_DYNAMIC(CPaintDC, CDC)
 
-CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(vor::afx::HwndOf(pWnd))
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd != NULL ? pWnd->GetSafeHwnd() : NULL)
 {
     std::memset(&m_ps, 0, sizeof(m_ps));
     // BeginPaint of a destroyed or NULL window answers NULL: the object then

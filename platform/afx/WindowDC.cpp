@@ -1,9 +1,9 @@
 // CWindowDC: the device context of a whole window, non-client area included.
-#include "afx_handlemap.h"
+#include "afxwin.h"
 
 IMPLEMENT_DYNAMIC(CWindowDC, CDC)
 
-CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(vor::afx::HwndOf(pWnd)) { Attach(::GetWindowDC(m_hWnd)); }
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd != NULL ? pWnd->GetSafeHwnd() : NULL) { Attach(::GetWindowDC(m_hWnd)); }
 
 CWindowDC::~CWindowDC()
 {

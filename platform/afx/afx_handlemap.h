@@ -27,26 +27,3 @@ CDC* LookupDC(HDC h);
 CDC* TemporaryDC(HDC h);
 
 }  // namespace vor::afx
-
-#if __has_include("afxwin.h")
-#include "afxwin.h"
-#define VOR_AFX_HAVE_CWND 1
-#endif
-
-namespace vor::afx {
-
-// The window handle of a framework window object (NULL for NULL).
-inline HWND HwndOf(CWnd* pWnd)
-{
-#ifdef VOR_AFX_HAVE_CWND
-    return pWnd->GetSafeHwnd();
-#else
-    // Until the window classes are built: CWnd keeps its HWND m_hWnd as the
-    // first data member after the virtual-table pointer.
-    if (pWnd == NULL)
-        return NULL;
-    return *reinterpret_cast<HWND*>(reinterpret_cast<char*>(pWnd) + sizeof(void*));
-#endif
-}
-
-}  // namespace vor::afx
