@@ -1,0 +1,280 @@
+// The rich edit control as a parent and a user see it: notification order
+// for typing and programmatic changes, limits, read-only, selection keys,
+// the clipboard, the mouse, double-byte characters and the character format.
+#include <richedit.h>
+
+#include <string>
+#include <vector>
+
+#include "VorTestHost.h"
+
+using vor::test::CommandLine;
+using vor::test::NotifyLine;
+
+namespace {
+
+constexpr UINT kId = 7;
+
+class RichEditTest : public vor::test::VorHostTest {
+protected:
+    void SetUp() override {
+        VorHostTest::SetUp();
+        m_edit = CreateChild(RICHEDIT_CLASSA, WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, RECT{10, 10, 210, 32}, kId);
+        ASSERT_NE(m_edit, nullptr);
+        ::SendMessageA(m_edit, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+        ::SetFocus(m_edit);
+        Pump();
+        Host().ClearRecords();
+    }
+
+    std::vector<std::string> Lines() { return Host().MessageLines(); }
+    std::string Update() const { return CommandLine(m_edit, EN_UPDATE, kId); }
+    std::string Change() const { return CommandLine(m_edit, EN_CHANGE, kId); }
+    std::string SelChange() const { return NotifyLine(EN_SELCHANGE, kId); }
+    std::string Text() const {
+        char buf[256] = {0};
+        ::GetWindowTextA(m_edit, buf, sizeof buf);
+        return buf;
+    }
+    std::pair<LONG, LONG> Sel() const {
+        CHARRANGE cr{-5, -5};
+        ::SendMessageA(m_edit, EM_EXGETSEL, 0, (LPARAM)&cr);
+        return {cr.cpMin, cr.cpMax};
+    }
+    POINT Screen(int x, int y) const {
+        POINT pt{x, y};
+        ::ClientToScreen(m_edit, &pt);
+        return pt;
+    }
+
+    HWND m_edit = nullptr;
+};
+
+TEST_F(RichEditTest, TypingAndDeletingNotifyUpdateSelChangeChangeInOrder) {
+    TypeText("a");
+    EXPECT_SEQUENCE((std::vector<std::string>{Update(), SelChange(), Change()}), Lines());
+    Host().ClearRecords();
+    KeyPress(VK_BACK);
+    EXPECT_SEQUENCE((std::vector<std::string>{Update(), SelChange(), Change()}), Lines());
+    EXPECT_EQ(Text(), "");
+    TypeText("xy");
+    KeyPress(VK_HOME);
+    Host().ClearRecords();
+    KeyPress(VK_DELETE);
+    EXPECT_SEQUENCE((std::vector<std::string>{Update(), SelChange(), Change()}), Lines());
+    EXPECT_EQ(Text(), "y");
+}
+
+TEST_F(RichEditTest, CaretMovesAndSetSelSendOnlySelChange) {
+    TypeText("abc");
+    Host().ClearRecords();
+    KeyPress(VK_LEFT);
+    KeyPress(VK_HOME);
+    ::SendMessageA(m_edit, EM_SETSEL, 1, 2);
+    EXPECT_SEQUENCE((std::vector<std::string>{SelChange(), SelChange(), SelChange()}), Lines());
+    EXPECT_EQ(Sel(), std::make_pair(1, 2));
+    // Home again at position 0 changes nothing and says nothing.
+    ::SendMessageA(m_edit, EM_SETSEL, 0, 0);
+    Host().ClearRecords();
+    KeyPress(VK_HOME);
+    EXPECT_TRUE(Lines().empty());
+}
+
+TEST_F(RichEditTest, SetTextNotifiesUpdateAndChangeEvenWhenUnchanged) {
+    TypeText("abc");
+    Host().ClearRecords();
+    ::SetWindowTextA(m_edit, "abc");
+    EXPECT_SEQUENCE((std::vector<std::string>{Update(), Change()}), Lines());
+    EXPECT_EQ(Sel(), std::make_pair(0, 0));
+}
+
+TEST_F(RichEditTest, NoChangeNotificationsWithoutTheEventMask) {
+    ::SendMessageA(m_edit, EM_SETEVENTMASK, 0, 0);
+    TypeText("ab");
+    ::SetWindowTextA(m_edit, "q");
+    EXPECT_TRUE(Lines().empty());
+}
+
+// A parent that puts text back while it handles EN_CHANGE gets no second
+// EN_CHANGE for it: change notifications do not nest, so an owner that
+// refuses every change cannot loop.
+TEST_F(RichEditTest, SetTextDuringChangeHandlingDoesNotNotifyChangeAgain) {
+    int changes = 0;
+    // The host's procedure is wrapped so that it restores the text from
+    // inside the notification, as an owner refusing the change does.
+    HWND edit = m_edit;
+    WNDPROC old = (WNDPROC)::GetWindowLongPtrA(HostHwnd(), GWLP_WNDPROC);
+    static WNDPROC s_old;
+    static int* s_changes;
+    static HWND s_edit;
+    s_old = old;
+    s_changes = &changes;
+    s_edit = edit;
+    auto proc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+        LRESULT r = ::CallWindowProcA(s_old, h, m, w, l);
+        if (m == WM_COMMAND && (HWND)l == s_edit && HIWORD(w) == EN_CHANGE) {
+            ++*s_changes;
+            ::SetWindowTextA(s_edit, "");
+        }
+        return r;
+    };
+    ::SetWindowLongPtrA(HostHwnd(), GWLP_WNDPROC, (LONG_PTR)+proc);
+    TypeText("abc");
+    ::SetWindowLongPtrA(HostHwnd(), GWLP_WNDPROC, (LONG_PTR)old);
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(Text(), "");
+    // Each keystroke: its own three notifications, then the nested restore's update.
+    std::vector<std::string> one{Update(), SelChange(), Change(), Update()};
+    std::vector<std::string> expected;
+    for (int i = 0; i < 3; ++i) expected.insert(expected.end(), one.begin(), one.end());
+    EXPECT_SEQUENCE(expected, Lines());
+}
+
+TEST_F(RichEditTest, LimitAndReadOnlyRefuseTypingButNotSetText) {
+    ::SendMessageA(m_edit, EM_EXLIMITTEXT, 0, 3);
+    TypeText("abcd");
+    EXPECT_EQ(Text(), "abc");
+    ::SetWindowTextA(m_edit, "longer than three");
+    EXPECT_EQ(Text(), "longer than three");
+
+    ::SendMessageA(m_edit, EM_EXLIMITTEXT, 0, 100);
+    ::SendMessageA(m_edit, EM_SETREADONLY, TRUE, 0);
+    EXPECT_TRUE(::GetWindowLongA(m_edit, GWL_STYLE) & ES_READONLY);
+    ::SendMessageA(m_edit, EM_SETSEL, 0, -1);
+    Host().ClearRecords();
+    TypeText("z");
+    KeyPress(VK_BACK);
+    KeyPress(VK_DELETE);
+    EXPECT_EQ(Text(), "longer than three");
+    EXPECT_TRUE(Lines().empty());
+    ::SetWindowTextA(m_edit, "set");
+    EXPECT_EQ(Text(), "set");
+}
+
+TEST_F(RichEditTest, TypingReplacesTheSelectionAndShiftExtendsIt) {
+    TypeText("hello");
+    KeyDown(VK_SHIFT);
+    KeyPress(VK_LEFT);
+    KeyPress(VK_LEFT);
+    KeyUp(VK_SHIFT);
+    EXPECT_EQ(Sel(), std::make_pair(3, 5));
+    TypeText("p");
+    EXPECT_EQ(Text(), "help");
+    KeyDown(VK_CONTROL);
+    KeyPress('A');
+    KeyUp(VK_CONTROL);
+    EXPECT_EQ(Sel(), std::make_pair(0, 4));
+    KeyPress(VK_LEFT);  // collapses to the start of the selection
+    EXPECT_EQ(Sel(), std::make_pair(0, 0));
+    KeyDown(VK_SHIFT);
+    KeyPress(VK_END);
+    KeyUp(VK_SHIFT);
+    EXPECT_EQ(Sel(), std::make_pair(0, 4));
+    KeyPress(VK_RIGHT);
+    EXPECT_EQ(Sel(), std::make_pair(4, 4));
+}
+
+TEST_F(RichEditTest, CutCopyAndPasteGoThroughTheClipboard) {
+    TypeText("one two");
+    ::SendMessageA(m_edit, EM_SETSEL, 0, 3);
+    KeyDown(VK_CONTROL);
+    KeyPress('C');
+    KeyUp(VK_CONTROL);
+    KeyPress(VK_END);
+    KeyDown(VK_CONTROL);
+    KeyPress('V');
+    KeyUp(VK_CONTROL);
+    EXPECT_EQ(Text(), "one twoone");
+    ::SendMessageA(m_edit, EM_SETSEL, 3, 7);
+    KeyDown(VK_CONTROL);
+    KeyPress('X');
+    KeyUp(VK_CONTROL);
+    EXPECT_EQ(Text(), "oneone");
+    ASSERT_TRUE(::OpenClipboard(HostHwnd()));
+    HANDLE h = ::GetClipboardData(CF_TEXT);
+    ASSERT_NE(h, nullptr);
+    EXPECT_STREQ((const char*)::GlobalLock(h), " two");
+    ::GlobalUnlock(h);
+    ::CloseClipboard();
+}
+
+TEST_F(RichEditTest, ClickPlacesTheCaretAndDragSelects) {
+    ::SetWindowTextA(m_edit, "abcdefgh");
+    POINT end = Screen(190, 10);
+    Click(end.x, end.y);
+    EXPECT_EQ(Sel(), std::make_pair(8, 8));
+    POINT start = Screen(1, 10);
+    MoveMouse(start.x, start.y);
+    Press();
+    MoveMouse(end.x, end.y);
+    Release();
+    EXPECT_EQ(Sel(), std::make_pair(0, 8));
+    // The caret lands between characters: a click inside the text is neither end.
+    LRESULT pos = ::SendMessageA(m_edit, EM_POSFROMCHAR, 4, 0);
+    POINT mid = Screen(GET_X_LPARAM(pos), 10);
+    Click(mid.x, mid.y);
+    EXPECT_EQ(Sel(), std::make_pair(4, 4));
+}
+
+// Code page 936: a double-byte character types as its two bytes and the
+// caret never stands between them.
+TEST_F(RichEditTest, DoubleByteCharactersStayWhole) {
+    const char lie[] = "\xC1\xD0";  // one character of code page 936
+    ::PostMessageA(m_edit, WM_CHAR, (BYTE)lie[0], 1);
+    ::PostMessageA(m_edit, WM_CHAR, (BYTE)lie[1], 1);
+    Pump();
+    EXPECT_EQ(Text(), lie);
+    EXPECT_EQ(Sel(), std::make_pair(2, 2));
+    KeyPress(VK_LEFT);
+    EXPECT_EQ(Sel(), std::make_pair(0, 0));
+    ::SendMessageA(m_edit, EM_SETSEL, 1, 1);
+    EXPECT_EQ(Sel().first % 2, 0);
+    KeyPress(VK_END);
+    KeyPress(VK_BACK);
+    EXPECT_EQ(Text(), "");
+}
+
+TEST_F(RichEditTest, DefaultCharFormatCarriesTheTextColour) {
+    EXPECT_EQ(sizeof(CHARFORMATA), 60u);
+    CHARFORMATA cf{};
+    cf.cbSize = sizeof cf;
+    DWORD mask = (DWORD)::SendMessageA(m_edit, EM_GETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
+    EXPECT_TRUE(mask & CFM_COLOR);
+    EXPECT_TRUE(cf.dwEffects & CFE_AUTOCOLOR);
+    cf.dwMask = CFM_COLOR;
+    cf.dwEffects &= ~CFE_AUTOCOLOR;
+    cf.crTextColor = RGB(255, 0, 0);
+    EXPECT_TRUE(::SendMessageA(m_edit, EM_SETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf));
+    ::SendMessageA(m_edit, EM_SETBKGNDCOLOR, FALSE, RGB(0, 0, 255));
+    ::SetWindowTextA(m_edit, "WWWW");
+    ::SetFocus(HostHwnd());  // no caret, no selection over the text
+    ::UpdateWindow(m_edit);
+    Pump();
+    RECT rc;
+    ::GetWindowRect(m_edit, &rc);
+    int red = 0, blue = 0;
+    for (int y = rc.top + 2; y < rc.bottom - 2; ++y)
+        for (int x = rc.left + 2; x < rc.left + 60; ++x) {
+            COLORREF c = ScreenPixel(x, y);
+            if (c == RGB(255, 0, 0)) ++red;
+            if (c == RGB(0, 0, 255)) ++blue;
+        }
+    EXPECT_GT(red, 10);
+    EXPECT_GT(blue, 100);
+
+    CHARFORMATA bad{};
+    bad.cbSize = 12;
+    EXPECT_EQ(::SendMessageA(m_edit, EM_GETCHARFORMAT, SCF_DEFAULT, (LPARAM)&bad), 0);
+    EXPECT_EQ(::SendMessageA(m_edit, EM_SETCHARFORMAT, SCF_DEFAULT, 0), 0);
+}
+
+TEST_F(RichEditTest, NullArgumentsAreRefused) {
+    EXPECT_EQ(::SendMessageA(m_edit, EM_EXGETSEL, 0, 0), 0);
+    EXPECT_EQ(::SendMessageA(m_edit, EM_REPLACESEL, 0, 0), 0);
+    ::SetWindowTextA(m_edit, nullptr);
+    EXPECT_EQ(Text(), "");
+    char buf[4];
+    EXPECT_EQ(::SendMessageA(m_edit, WM_GETTEXT, 0, (LPARAM)buf), 0);
+}
+
+}  // namespace
