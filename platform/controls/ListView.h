@@ -160,6 +160,9 @@ private:
     bool m_hasFocus = false;
     bool m_inLayout = false;
     bool m_destroying = false;
+    bool m_barsKnown = false;  // m_lastV / m_lastH hold what the bars were given
+    SCROLLINFO m_lastV{};
+    SCROLLINFO m_lastH{};
     DWORD m_exStyle = 0;
     COLORREF m_bk = CLR_DEFAULT;      // CLR_DEFAULT: follows COLOR_WINDOW
     COLORREF m_text = CLR_DEFAULT;    // follows COLOR_WINDOWTEXT

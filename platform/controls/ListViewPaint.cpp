@@ -319,12 +319,8 @@ void ListView::UpdateScrollBars() {
     // Showing or hiding a bar resizes the client area, which lays out again;
     // the depth limit keeps a bar that flips between states from recursing.
     static int depth = 0;
-    if (depth > 2 || m_destroying) return;
+    if (depth > 2 || m_destroying || (Style() & LVS_NOSCROLL)) return;
     ++depth;
-    if (Style() & LVS_NOSCROLL) {
-        --depth;
-        return;
-    }
     int count = int(m_items.size());
     int cpp = CountPerPage();
     SCROLLINFO si{};
@@ -334,7 +330,18 @@ void ListView::UpdateScrollBars() {
     si.nMax = std::max(0, count - 1);
     si.nPage = UINT(count > cpp ? cpp : si.nMax + 1);
     si.nPos = m_top;
-    SetScrollInfo(m_hwnd, SB_VERT, &si, TRUE);
+    auto same = [](const SCROLLINFO& a, const SCROLLINFO& b) {
+        return a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
+    };
+    bool changed = false;
+    // The bars are set without drawing and their strips invalidated instead,
+    // so a thousand inserts in a row redraw them once, at the next paint.
+    if (!m_barsKnown || !same(si, m_lastV)) {
+        SetScrollInfo(m_hwnd, SB_VERT, &si, FALSE);
+        m_lastV = si;
+        changed = true;
+    }
+    // The horizontal page is read after the vertical bar may have come or gone.
     RECT client;
     GetClientRect(m_hwnd, &client);
     SCROLLINFO sh{};
@@ -346,7 +353,20 @@ void ListView::UpdateScrollBars() {
     sh.nPage = UINT(std::max(0, int(client.right)));
     if (int(sh.nPage) > sh.nMax) sh.nPage = UINT(sh.nMax + 1);
     sh.nPos = m_scrollX;
-    SetScrollInfo(m_hwnd, SB_HORZ, &sh, TRUE);
+    if (!m_barsKnown || !same(sh, m_lastH)) {
+        SetScrollInfo(m_hwnd, SB_HORZ, &sh, FALSE);
+        m_lastH = sh;
+        changed = true;
+    }
+    m_barsKnown = true;
+    if (changed) {
+        GetClientRect(m_hwnd, &client);
+        int cx = GetSystemMetrics(SM_CXVSCROLL), cy = GetSystemMetrics(SM_CYHSCROLL);
+        RECT v{client.right, 0, client.right + cx, client.bottom + cy};
+        RECT h{0, client.bottom, client.right + cx, client.bottom + cy};
+        RedrawWindow(m_hwnd, &v, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE);
+        RedrawWindow(m_hwnd, &h, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE);
+    }
     --depth;
 }
 
