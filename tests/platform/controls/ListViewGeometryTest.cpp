@@ -322,7 +322,9 @@ TEST(ListViewGeometry, OutOfRangeIndicesAreRefusedAndChangeNothing) {
         EXPECT_FALSE(SendMessageA(lv, LVM_SETITEMTEXTA, WPARAM(bad), reinterpret_cast<LPARAM>(&it)));
         EXPECT_EQ(SendMessageA(lv, LVM_GETITEMTEXTA, WPARAM(bad), reinterpret_cast<LPARAM>(&it)), 0);
         EXPECT_EQ(SendMessageA(lv, LVM_GETITEMSTATE, WPARAM(bad), LVIS_SELECTED), 0);
-        if (bad != -1) EXPECT_FALSE(SetState(lv, bad, LVIS_SELECTED, LVIS_SELECTED));
+        if (bad != -1) {
+            EXPECT_FALSE(SetState(lv, bad, LVIS_SELECTED, LVIS_SELECTED));
+        }
         RECT rc{LVIR_BOUNDS, 0, 0, 0};
         EXPECT_FALSE(SendMessageA(lv, LVM_GETITEMRECT, WPARAM(bad), reinterpret_cast<LPARAM>(&rc)));
         EXPECT_FALSE(SendMessageA(lv, LVM_ENSUREVISIBLE, WPARAM(bad), 0));
