@@ -36,6 +36,10 @@ struct ListBox {
     bool focused = false;
     bool tracking = false;
     bool combo = false;  // the drop-down list of a combo box
+    // The scroll bars asked for at creation; the window's own style bits
+    // come and go as the bars are shown and hidden.
+    bool vscroll = false;
+    bool hscroll = false;
 };
 
 std::unordered_map<HWND, ListBox*>& Boxes() {
@@ -102,7 +106,7 @@ int TextHeight(HFONT font) {
 void UpdateScrollBars(ListBox* b) {
     LONG style = Style(b);
     RECT rc = Client(b);
-    if (style & WS_VSCROLL) {
+    if (b->vscroll) {
         SCROLLINFO si{};
         si.cbSize = sizeof si;
         si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | ((style & LBS_DISABLENOSCROLL) ? SIF_DISABLENOSCROLL : 0);
@@ -112,7 +116,7 @@ void UpdateScrollBars(ListBox* b) {
         si.nPos = b->top;
         SetScrollInfo(b->hwnd, SB_VERT, &si, TRUE);
     }
-    if (style & WS_HSCROLL) {
+    if (b->hscroll) {
         SCROLLINFO si{};
         si.cbSize = sizeof si;
         si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | ((style & LBS_DISABLENOSCROLL) ? SIF_DISABLENOSCROLL : 0);
@@ -557,6 +561,8 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     switch (msg) {
         case WM_CREATE: {
+            b->vscroll = (Style(b) & WS_VSCROLL) != 0;
+            b->hscroll = (Style(b) & WS_HSCROLL) != 0;
             b->itemHeight = TextHeight(Font(b));
             if (OwnerDraw(b)) {
                 HWND target = NotifyTarget(b);
