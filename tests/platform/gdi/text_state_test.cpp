@@ -171,6 +171,40 @@ TEST_F(DrawStateTest, IconsNormalAndDisabled) {
     DestroyIcon(icon);
 }
 
+TEST_F(DrawStateTest, BitmapsNormalDisabledAndMono) {
+    // A 12 x 10 white bitmap with a dark 4 x 4 block at (2, 3).
+    HBITMAP bmp = CreateBitmap(12, 10, 1, 32, nullptr);
+    HDC mem = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    PatBlt(mem, 0, 0, 12, 10, WHITENESS);
+    PatBlt(mem, 2, 3, 4, 4, BLACKNESS);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+
+    ASSERT_TRUE(DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(bmp), 0, 50, 20, 0, 0,
+                           DST_BITMAP | DSS_NORMAL));
+    EXPECT_EQ(RGB(255, 255, 255), canvas->At(50, 20));
+    EXPECT_EQ(RGB(0, 0, 0), canvas->At(52, 23));
+    EXPECT_EQ(16, canvas->Count(RGB(0, 0, 0)));
+    EXPECT_EQ(12 * 10 - 16, canvas->Count(RGB(255, 255, 255)));
+
+    canvas->Clear();
+    ASSERT_TRUE(DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(bmp), 0, 50, 20, 0, 0,
+                           DST_BITMAP | DSS_DISABLED));
+    EXPECT_EQ(16, canvas->Count(GetSysColor(COLOR_3DSHADOW)));
+    EXPECT_EQ(7, canvas->Count(GetSysColor(COLOR_3DHILIGHT)));
+    EXPECT_EQ(GetSysColor(COLOR_3DSHADOW), canvas->At(52, 23));
+    EXPECT_EQ(kFace, canvas->At(50, 20));  // the light pixels are not drawn
+
+    canvas->Clear();
+    HBRUSH green = CreateSolidBrush(RGB(0, 160, 0));
+    ASSERT_TRUE(DrawStateA(dc, green, nullptr, reinterpret_cast<LPARAM>(bmp), 0, 50, 20, 0, 0,
+                           DST_BITMAP | DSS_MONO));
+    EXPECT_EQ(16, canvas->Count(RGB(0, 160, 0)));
+    DeleteObject(green);
+    DeleteObject(bmp);
+}
+
 TEST_F(DrawStateTest, BadArgumentsAreRefused) {
     EXPECT_FALSE(DrawStateA(nullptr, nullptr, nullptr, reinterpret_cast<LPARAM>("x"), 0, 0, 0, 0, 0, DST_TEXT));
     EXPECT_FALSE(DrawStateA(dc, nullptr, nullptr, 0, 0, 0, 0, 0, 0, DST_TEXT));
