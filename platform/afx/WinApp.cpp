@@ -12,13 +12,14 @@ IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
     : m_pszAppName(NULL), m_hInstance(NULL), m_hPrevInstance(NULL), m_lpCmdLine(NULL), m_nCmdShow(SW_SHOWNORMAL),
-      m_pszExeName(NULL)
+      m_pszExeName(NULL), m_pPrevApp(NULL)
 {
     if (lpszAppName != NULL) {
         m_strAppName = lpszAppName;
         m_pszAppName = m_strAppName;
     }
     AFX_MODULE_STATE* pState = AfxGetModuleState();
+    m_pPrevApp = pState->m_pCurrentWinApp;
     pState->m_pCurrentWinApp = this;
     pState->m_lpszCurrentAppName = m_pszAppName;
     vor::afx::EnsureFrameworkInit();
@@ -29,9 +30,10 @@ CWinApp::~CWinApp()
 {
     AFX_MODULE_STATE* pState = AfxGetModuleState();
     if (pState->m_pCurrentWinApp == this) {
-        pState->m_pCurrentWinApp = NULL;
-        pState->m_lpszCurrentAppName = NULL;
-        vor::user::SetPreTranslateHook(NULL);
+        pState->m_pCurrentWinApp = m_pPrevApp;
+        pState->m_lpszCurrentAppName = m_pPrevApp != NULL ? m_pPrevApp->m_pszAppName : NULL;
+        if (m_pPrevApp == NULL)
+            vor::user::SetPreTranslateHook(NULL);
     }
 }
 

@@ -791,7 +791,8 @@ public:
 class VORAPI CWinApp : public CWinThread {
     DECLARE_DYNAMIC(CWinApp)
 public:
-    // Registers the object as the module's application.
+    // Registers the object as the module's application; destroying it
+    // brings back the application object that was registered before.
     explicit CWinApp(LPCTSTR lpszAppName = NULL);
     virtual ~CWinApp();
 
@@ -824,6 +825,7 @@ private:
     // Back m_pszAppName and m_pszExeName.
     CString m_strAppName;
     CString m_strExeName;
+    CWinApp* m_pPrevApp;
     friend BOOL AFXAPI AfxWinInit(HINSTANCE, HINSTANCE, LPTSTR, int);
 };
 
