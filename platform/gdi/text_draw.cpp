@@ -88,7 +88,9 @@ private:
     }
 
     void Wrap(const LaidChars& chars) {
-        const bool breakWords = !(m_format & kEllipsisFlags);
+        // A word longer than the line stays whole (DT_CALCRECT widens the
+        // rectangle to it); an edit control's layout breaks it instead.
+        const bool breakWords = (m_format & DT_EDITCONTROL) && !(m_format & kEllipsisFlags);
         size_t start = 0;
         if (chars.empty()) Finish(LaidChars());
         while (start < chars.size()) {
@@ -113,7 +115,7 @@ private:
             } else if (breakWords) {
                 end = j;
             } else {
-                // The word stays whole and is cut by the ellipsis.
+                // The word stays whole: it overflows, or an ellipsis cuts it.
                 end = j;
                 while (end < chars.size() && !IsSpace(chars[end])) ++end;
             }

@@ -91,11 +91,19 @@ TEST_F(DrawTextTest, WordBreakWrapsWithinTheWidth) {
     EXPECT_LE(ink.right, 80);
     EXPECT_LE(ink.bottom, h);
     EXPECT_GT(ink.bottom, h - 13);
-    // A word longer than the line is broken at a character.
+    // A word longer than the line stays whole and widens the rectangle ...
+    const char* word = "Supercalifragilistic ok";
     RECT narrow{0, 0, 30, 0};
-    DrawTextA(dc, "Supercalifragilistic", -1, &narrow, DT_WORDBREAK | DT_CALCRECT);
-    EXPECT_LE(narrow.right, 30);
-    EXPECT_GT(narrow.bottom, 13);
+    EXPECT_EQ(26, DrawTextA(dc, word, -1, &narrow, DT_WORDBREAK | DT_CALCRECT));
+    EXPECT_EQ(Extent(dc, "Supercalifragilistic").cx, narrow.right);
+    // ... and is clipped when drawn; an edit control's layout breaks it.
+    canvas->Clear();
+    RECT clipped{0, 0, 30, 120};
+    DrawTextA(dc, word, -1, &clipped, DT_WORDBREAK);
+    EXPECT_LE(canvas->InkBox().right, 30);
+    RECT edit{0, 0, 30, 0};
+    EXPECT_GT(DrawTextA(dc, word, -1, &edit, DT_WORDBREAK | DT_EDITCONTROL | DT_CALCRECT), 26);
+    EXPECT_LE(edit.right, 30);
     // Ideographs break between any two of them.
     RECT cjk{0, 0, 25, 0};
     EXPECT_EQ(26, DrawTextA(dc, "\xC1\xD0\xB1\xED\xC1\xD0\xB1\xED", -1, &cjk, DT_WORDBREAK | DT_CALCRECT));
