@@ -1,6 +1,7 @@
-// The screen surface through a screen DC (GetDC(NULL)): the desktop colour
-// after a reset, drawing that later DCs read back, copies to memory, the
-// screen size, and DC counting.
+// What GDI does with USER's help: the screen surface through a screen DC
+// (GetDC(NULL)) - the desktop colour after a reset, drawing that later DCs
+// read back, copies to memory, the screen size, DC counting - and shared
+// cursors from LoadCursor.
 #include "GdiCanvas.h"
 
 namespace {
@@ -88,6 +89,27 @@ TEST_F(Screen, ScreenSizeTakesEffectAtTheNextReset) {
     EXPECT_EQ(kTeal, GetPixel(s, 639, 479));
     EXPECT_EQ(CLR_INVALID, GetPixel(s, 640, 0));
     ReleaseDC(nullptr, s);
+}
+
+TEST_F(Screen, SharedCursorsSurviveDestroyCursor) {
+    const int icons = VorGdiObjectCount(VOR_GDI_ICON);
+    HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+    ASSERT_NE(nullptr, arrow);
+    EXPECT_EQ(icons, VorGdiObjectCount(VOR_GDI_ICON));  // shared: not counted
+    EXPECT_TRUE(DestroyCursor(arrow));
+    EXPECT_TRUE(DestroyIcon(arrow));
+    ICONINFO ii = {};
+    ASSERT_TRUE(GetIconInfo(arrow, &ii));  // still alive
+    EXPECT_FALSE(ii.fIcon);
+    if (ii.hbmMask) DeleteObject(ii.hbmMask);
+    if (ii.hbmColor) DeleteObject(ii.hbmColor);
+    EXPECT_EQ(arrow, LoadCursor(nullptr, IDC_ARROW));
+    // A copy is the caller's own and really goes.
+    HCURSOR copy = CopyIcon(arrow);
+    EXPECT_EQ(icons + 1, VorGdiObjectCount(VOR_GDI_ICON));
+    EXPECT_TRUE(DestroyCursor(copy));
+    EXPECT_EQ(icons, VorGdiObjectCount(VOR_GDI_ICON));
+    EXPECT_FALSE(GetIconInfo(copy, &ii));
 }
 
 }  // namespace
