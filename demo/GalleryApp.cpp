@@ -35,7 +35,7 @@ CGalleryApp::CGalleryApp() : CWinApp("vorlib-gallery") {}
 BOOL CGalleryApp::InitInstance()
 {
     m_pGallery = new CGalleryWnd;
-    if (!m_pGallery->CreateGallery(CRect(0, 0, 440, 450))) {
+    if (!m_pGallery->CreateGallery(CRect(0, 0, 440, 470))) {
         delete m_pGallery;
         m_pGallery = nullptr;
         std::fprintf(stderr, "vorlib-gallery: the gallery window could not be created\n");

@@ -1,5 +1,6 @@
 #include "GalleryPanels.h"
 
+#include "VORFunction.h"
 #include "VORLib10Res.h"
 
 namespace {
@@ -69,7 +70,8 @@ void CTextPanel::OnPaint()
         {"Left aligned text", DT_LEFT},
         {"Centred text", DT_CENTER},
         {"Right aligned text", DT_RIGHT},
-        {"A line far too long for the panel is cut with an ellipsis at its end", DT_LEFT | DT_END_ELLIPSIS},
+        {"A line far too long for this panel is cut short with an ellipsis at its end, however wide it is",
+         DT_LEFT | DT_END_ELLIPSIS},
         {"\xC0\xA9\xD5\xB9\xC4\xA3\xBF\xE9\xD7\xCA\xD4\xB4", DT_LEFT},
     };
     CRect rcLine(rc.left + 6, rc.top + 6, rc.right - 6, rc.top + 26);
@@ -77,6 +79,14 @@ void CTextPanel::OnPaint()
         dc.DrawText(line.text, -1, &rcLine, line.format | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         rcLine.OffsetRect(0, 22);
     }
+
+    // A combo cell's choice string, split by the library's own helper.
+    CStringArray choices;
+    CVORFunction::StringToStringArray("Red\r\nGreen\r\nBlue", choices);
+    CString strChoices = "Choices:";
+    for (int i = 0; i < choices.GetSize(); ++i)
+        strChoices += (i ? " | " : " ") + choices[i];
+    dc.DrawText(strChoices, &rcLine, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 // ---------------------------------------------------------------------------
@@ -146,8 +156,8 @@ int CGalleryWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!m_panelBlue.CreatePanel(this, CRect(10, 10, 210, 110), 101) ||
         !m_panelOrange.CreatePanel(this, CRect(220, 10, 420, 110), 102) ||
-        !m_panelText.CreatePanel(this, CRect(10, 120, 420, 250), 103) ||
-        !m_panelFrames.CreatePanel(this, CRect(10, 260, 420, 400), 104))
+        !m_panelText.CreatePanel(this, CRect(10, 120, 420, 272), 103) ||
+        !m_panelFrames.CreatePanel(this, CRect(10, 282, 420, 422), 104))
         return -1;
     return 0;
 }

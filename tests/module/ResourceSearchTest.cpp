@@ -9,22 +9,22 @@
 
 namespace {
 
-// The program's own resources for these tests: a string and a cursor that
-// share their ids with nothing or with the VORLib10 module's cursor 118.
+// The program's own resources for these tests: raw data that only the
+// program has, and a cursor with the id of the VORLib10 module's 118.
 const BYTE kAnd[128] = {};
 const BYTE kXor[128] = {};
 const VOR_CURSOR_IMAGE kImage = {32, 32, 3, 3, kAnd, kXor};
 const WORD kImageIds[] = {900};
 const VOR_RESOURCE_GROUP kGroup = {kImageIds, 1};
 const VOR_RESOURCE kProgramEntries[] = {
-    {RT_STRING, MAKEINTRESOURCE(7), LANG_NEUTRAL, "program only", 13},
+    {RT_RCDATA, MAKEINTRESOURCE(7), LANG_NEUTRAL, "program only", 13},
     {RT_CURSOR, MAKEINTRESOURCE(900), LANG_NEUTRAL, &kImage, sizeof kImage},
     {RT_GROUP_CURSOR, MAKEINTRESOURCE(118), LANG_NEUTRAL, &kGroup, sizeof kGroup},
 };
 const VOR_RESOURCE_TABLE kProgramTable = {kProgramEntries, 3};
 
 const VOR_RESOURCE kOtherEntries[] = {
-    {RT_STRING, MAKEINTRESOURCE(7), LANG_NEUTRAL, "program only", 13},
+    {RT_RCDATA, MAKEINTRESOURCE(7), LANG_NEUTRAL, "program only", 13},
 };
 const VOR_RESOURCE_TABLE kOtherTable = {kOtherEntries, 1};
 
@@ -34,6 +34,7 @@ protected:
     {
         VorPlatformReset();
         m_hProgram = ::GetModuleHandleA(NULL);
+        // The program links the library, which is attached at start-up.
         m_hLib = ::GetModuleHandleA("VORLib10");
         ASSERT_NE(m_hLib, nullptr) << "the VORLib10 module is not loaded";
     }
@@ -61,8 +62,6 @@ TEST_F(ModuleResourceSearch, ProgramResourceOfTheSameIdComesFirst)
     ASSERT_TRUE(VorSetModuleResources(m_hProgram, &kProgramTable));
     EXPECT_EQ(Find(118, RT_GROUP_CURSOR), m_hProgram);
     EXPECT_EQ(Find(120, RT_GROUP_CURSOR), m_hLib) << "the program has no 120";
-    // The type is part of the search: the program's 118 is not a string.
-    EXPECT_EQ(Find(7, RT_STRING), m_hProgram);
 
     // The cursor loaded from the found module is the program's (hotspot 3, 3).
     HCURSOR hCursor = ::LoadCursorA(Find(118, RT_GROUP_CURSOR), MAKEINTRESOURCE(118));
@@ -95,9 +94,9 @@ TEST_F(ModuleResourceSearch, CurrentResourceHandleReplacesTheProgram)
     // The library is now searched first ...
     EXPECT_EQ(Find(118, RT_GROUP_CURSOR), m_hLib);
     // ... and the program, no longer current and not chained, not at all.
-    EXPECT_EQ(Find(7, RT_STRING), m_hLib);
+    EXPECT_EQ(Find(7, RT_RCDATA), m_hLib);
     pState->m_hCurrentResourceHandle = m_hProgram;
-    EXPECT_EQ(Find(7, RT_STRING), m_hProgram);
+    EXPECT_EQ(Find(7, RT_RCDATA), m_hProgram);
 }
 
 TEST_F(ModuleResourceSearch, NewerLibrariesFirstAndSystemLibrariesLast)
@@ -117,10 +116,10 @@ TEST_F(ModuleResourceSearch, NewerLibrariesFirstAndSystemLibrariesLast)
     ASSERT_TRUE(AfxInitExtensionModule(record, m_hProgram));
     CDynLinkLibrary* pSystem = new CDynLinkLibrary(record, TRUE);
     EXPECT_EQ(Find(118, RT_GROUP_CURSOR), m_hLib);
-    EXPECT_EQ(Find(7, RT_STRING), m_hProgram) << "only the system library holds it";
-    EXPECT_EQ(Find(4321, RT_STRING), nullptr) << "nobody holds it: the current handle, NULL here";
+    EXPECT_EQ(Find(7, RT_RCDATA), m_hProgram) << "only the system library holds it";
+    EXPECT_EQ(Find(4321, RT_RCDATA), nullptr) << "nobody holds it: the current handle, NULL here";
     AfxTermExtensionModule(record);
-    EXPECT_EQ(Find(7, RT_STRING), nullptr);
+    EXPECT_EQ(Find(7, RT_RCDATA), nullptr);
     (void)pSystem;
 }
 
@@ -129,7 +128,7 @@ TEST_F(ModuleResourceSearch, LibraryWithoutResourceHandleIsSkipped)
     ASSERT_TRUE(VorSetModuleResources(m_hProgram, &kOtherTable));
     AfxGetModuleState()->m_hCurrentResourceHandle = m_hLib;
     CDynLinkLibrary* p = new CDynLinkLibrary(m_hProgram, NULL);
-    EXPECT_EQ(Find(7, RT_STRING), m_hLib) << "a NULL resource handle is not the program";
+    EXPECT_EQ(Find(7, RT_RCDATA), m_hLib) << "a NULL resource handle is not the program";
     delete p;
 }
 
