@@ -30,6 +30,7 @@ struct ComboBox {
     bool focused = false;    // the combo box or its edit child has the focus
     int settingText = 0;     // > 0 while the combo box itself sets the edit text
     bool buttonDown = false; // the drop button is held
+    DWORD listScroll = 0;    // the scroll bars asked for, which go to the list
     int selAtDrop = -1;
 };
 
@@ -328,11 +329,11 @@ LRESULT OnCreate(ComboBox* c, const CREATESTRUCTA* cs) {
     c->fieldHeight = FontHeight(Font(c)) + 2;
     HINSTANCE inst = (HINSTANCE)GetWindowLongPtrA(hwnd, GWLP_HINSTANCE);
     LONG style = Style(c);
-    DWORD lbStyle = WS_POPUP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
+    DWORD lbStyle = WS_POPUP | WS_BORDER | c->listScroll | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
     if (style & CBS_SORT) lbStyle |= LBS_SORT;
     if (style & CBS_DISABLENOSCROLL) lbStyle |= LBS_DISABLENOSCROLL;
     c->list = CreateWindowExA(WS_EX_TOOLWINDOW, "ComboLBox", "", lbStyle, 0, 0, 10, 10, hwnd,
-                              (HMENU)(INT_PTR)kListId, inst, nullptr);
+                              (HMENU)(INT_PTR)kListId, inst, (LPVOID)hwnd);
     if (!(c = Get(hwnd)) || !c->list) return -1;
     if ((style & 3) == CBS_DROPDOWN || (style & 3) == CBS_SIMPLE) {
         DWORD es = WS_CHILD | WS_VISIBLE | ES_NOHIDESEL | ((style & CBS_AUTOHSCROLL) ? ES_AUTOHSCROLL : 0);
@@ -360,6 +361,10 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         c = new ComboBox;
         c->hwnd = hwnd;
         Combos()[hwnd] = c;
+        // Scroll bars are the list's: the combo box itself shows none.
+        LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+        c->listScroll = (DWORD)style & (WS_VSCROLL | WS_HSCROLL);
+        SetWindowLongA(hwnd, GWL_STYLE, style & ~(WS_VSCROLL | WS_HSCROLL));
         return DefWindowProcA(hwnd, msg, wp, lp);
     }
     switch (msg) {

@@ -36,6 +36,7 @@ struct ListBox {
     bool focused = false;
     bool tracking = false;
     bool combo = false;  // the drop-down list of a combo box
+    HWND comboOwner = nullptr;  // the combo box it belongs to
     // The scroll bars asked for at creation; the window's own style bits
     // come and go as the bars are shown and hidden.
     bool vscroll = false;
@@ -62,8 +63,9 @@ bool Valid(const ListBox* b, int i) { return i >= 0 && i < Count(b); }
 
 HFONT Font(const ListBox* b) { return b->font ? b->font : (HFONT)GetStockObject(DEFAULT_GUI_FONT); }
 
-// The parent of a child list box; the owner of a combo box's popup list.
+// The parent of a list box; the combo box of a drop-down list.
 HWND NotifyTarget(const ListBox* b) {
+    if (b->combo) return b->comboOwner;
     return (Style(b) & WS_CHILD) ? GetParent(b->hwnd) : GetWindow(b->hwnd, GW_OWNER);
 }
 
@@ -556,6 +558,9 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         char cls[32] = {0};
         GetClassNameA(hwnd, cls, sizeof cls);
         b->combo = lstrcmpiA(cls, "ComboLBox") == 0;
+        // A drop-down list is created with its combo box as the creation parameter.
+        auto* cs = (const CREATESTRUCTA*)lp;
+        if (b->combo && cs) b->comboOwner = (HWND)cs->lpCreateParams;
         Boxes()[hwnd] = b;
         return DefWindowProcA(hwnd, msg, wp, lp);
     }

@@ -1,6 +1,7 @@
 // The list box's window classes: "ListBox", and "ComboLBox", the drop-down
 // list of a combo box. The drop-down list is the same control with these
-// differences: it notifies its owner (the combo box) rather than a parent;
+// differences: it notifies its combo box (given as the creation parameter)
+// rather than a parent;
 // it follows the mouse without a held button (each change of item sends
 // LBN_SELCHANGE); and, holding the capture while open, it reports a release
 // over an item, a press outside it and the loss of the capture with the
