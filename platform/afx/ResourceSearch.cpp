@@ -21,14 +21,14 @@ HINSTANCE SearchLibraries(AFX_MODULE_STATE* pState, BOOL bSystem, LPCTSTR lpszNa
 
 }  // namespace
 
-// The current resource handle of the module state first (the program's,
+// The current resource handle first (AfxGetResourceHandle: the program's,
 // unless the host set another), then the extension libraries newest first,
 // then the framework's own libraries; when no module holds the resource,
 // the current resource handle, so that the caller's load fails there.
 VORAPI HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
 {
     AFX_MODULE_STATE* pState = AfxGetModuleState();
-    HINSTANCE hCurrent = pState->m_hCurrentResourceHandle;
+    HINSTANCE hCurrent = AfxGetResourceHandle();
     if (lpszName == NULL || lpszType == NULL)
         return hCurrent;
     if (!pState->m_bSystem && Holds(hCurrent, lpszName, lpszType))

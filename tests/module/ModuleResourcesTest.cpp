@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <afxdll_.h>
+#include <afxwin.h>
 #include <vorplatform.h>
 #include <vorresource.h>
 
@@ -190,6 +191,21 @@ TEST_F(ModuleResources, LoadingCursorsLeaksNoObjects)
     }
     // Two shared cursors at most, however often they are loaded.
     EXPECT_LE(VorGdiObjectCount(VOR_GDI_ALL), nBefore + 2);
+}
+
+TEST_F(ModuleResources, ApplicationLoadsTheSplitterCursorsFromTheLibrary)
+{
+    // What the splitters do on WM_SETCURSOR.
+    CWinApp app("module test");
+    ASSERT_EQ(AfxGetApp(), &app);
+    for (const CursorCase& c : kCursors) {
+        SCOPED_TRACE(c.name);
+        HCURSOR hCursor = AfxGetApp()->LoadCursor(c.id);
+        ASSERT_NE(hCursor, nullptr);
+        EXPECT_EQ(hCursor, ::LoadCursorA(m_hLib, MAKEINTRESOURCE(c.id)));
+        ::SetCursor(hCursor);
+        EXPECT_EQ(::GetCursor(), hCursor);
+    }
 }
 
 TEST_F(ModuleResources, VersionRecord)

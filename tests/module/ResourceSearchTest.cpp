@@ -89,22 +89,24 @@ TEST_F(ModuleResourceSearch, MissingResourceAnswersTheCurrentResourceHandle)
 TEST_F(ModuleResourceSearch, CurrentResourceHandleReplacesTheProgram)
 {
     ASSERT_TRUE(VorSetModuleResources(m_hProgram, &kProgramTable));
-    AFX_MODULE_STATE* pState = AfxGetModuleState();
-    pState->m_hCurrentResourceHandle = m_hLib;
+    AfxSetResourceHandle(m_hLib);
     // The library is now searched first ...
     EXPECT_EQ(Find(118, RT_GROUP_CURSOR), m_hLib);
     // ... and the program, no longer current and not chained, not at all.
     EXPECT_EQ(Find(7, RT_RCDATA), m_hLib);
-    pState->m_hCurrentResourceHandle = m_hProgram;
+    AfxSetResourceHandle(m_hProgram);
     EXPECT_EQ(Find(7, RT_RCDATA), m_hProgram);
+    // A NULL resource handle stands for the program's.
+    AfxSetResourceHandle(NULL);
+    EXPECT_EQ(Find(118, RT_GROUP_CURSOR), m_hProgram);
 }
 
 TEST_F(ModuleResourceSearch, NewerLibrariesFirstAndSystemLibrariesLast)
 {
     ASSERT_TRUE(VorSetModuleResources(m_hProgram, &kProgramTable));
-    AFX_MODULE_STATE* pState = AfxGetModuleState();
-    // No current handle to search: the chain alone decides.
-    pState->m_hCurrentResourceHandle = NULL;
+    // A current handle of no module: the chain alone decides.
+    const HINSTANCE hNowhere = (HINSTANCE)(UINT_PTR)0x7E570005;
+    AfxSetResourceHandle(hNowhere);
 
     // A newer ordinary library holding 118 wins over VORLib10.
     CDynLinkLibrary* pNewer = new CDynLinkLibrary(m_hProgram, m_hProgram);
@@ -117,16 +119,16 @@ TEST_F(ModuleResourceSearch, NewerLibrariesFirstAndSystemLibrariesLast)
     CDynLinkLibrary* pSystem = new CDynLinkLibrary(record, TRUE);
     EXPECT_EQ(Find(118, RT_GROUP_CURSOR), m_hLib);
     EXPECT_EQ(Find(7, RT_RCDATA), m_hProgram) << "only the system library holds it";
-    EXPECT_EQ(Find(4321, RT_RCDATA), nullptr) << "nobody holds it: the current handle, NULL here";
+    EXPECT_EQ(Find(4321, RT_RCDATA), hNowhere) << "nobody holds it: the current handle";
     AfxTermExtensionModule(record);
-    EXPECT_EQ(Find(7, RT_RCDATA), nullptr);
+    EXPECT_EQ(Find(7, RT_RCDATA), hNowhere);
     (void)pSystem;
 }
 
 TEST_F(ModuleResourceSearch, LibraryWithoutResourceHandleIsSkipped)
 {
     ASSERT_TRUE(VorSetModuleResources(m_hProgram, &kOtherTable));
-    AfxGetModuleState()->m_hCurrentResourceHandle = m_hLib;
+    AfxSetResourceHandle(m_hLib);
     CDynLinkLibrary* p = new CDynLinkLibrary(m_hProgram, NULL);
     EXPECT_EQ(Find(7, RT_RCDATA), m_hLib) << "a NULL resource handle is not the program";
     delete p;
