@@ -138,6 +138,24 @@ void DrawCaption(Button* b, HDC hdc, RECT r, UINT format) {
     }
 }
 
+void Strip(HDC hdc, int l, int t, int r, int btm, int color) {
+    RECT rc{l, t, r, btm};
+    FillRect(hdc, &rc, GetSysColorBrush(color));
+}
+
+// The classic push-button bevel: white then light grey at the top and left,
+// black then dark grey at the bottom and right.
+void PushBevel(HDC hdc, const RECT& r) {
+    Strip(hdc, r.left, r.top, r.right - 1, r.top + 1, COLOR_3DHILIGHT);
+    Strip(hdc, r.left, r.top, r.left + 1, r.bottom - 1, COLOR_3DHILIGHT);
+    Strip(hdc, r.left, r.bottom - 1, r.right, r.bottom, COLOR_3DDKSHADOW);
+    Strip(hdc, r.right - 1, r.top, r.right, r.bottom, COLOR_3DDKSHADOW);
+    Strip(hdc, r.left + 1, r.top + 1, r.right - 2, r.top + 2, COLOR_3DLIGHT);
+    Strip(hdc, r.left + 1, r.top + 1, r.left + 2, r.bottom - 2, COLOR_3DLIGHT);
+    Strip(hdc, r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 1, COLOR_3DSHADOW);
+    Strip(hdc, r.right - 2, r.top + 1, r.right - 1, r.bottom - 1, COLOR_3DSHADOW);
+}
+
 void PaintPush(Button* b, HDC hdc) {
     RECT r{};
     GetClientRect(b->hwnd, &r);
@@ -152,7 +170,7 @@ void PaintPush(Button* b, HDC hdc) {
         // A pressed push button: a one-pixel shadow frame, the caption one pixel down and right.
         FrameRect(hdc, &r, GetSysColorBrush(COLOR_BTNSHADOW));
     } else {
-        DrawEdge(hdc, &r, EDGE_RAISED, BF_RECT);
+        PushBevel(hdc, r);
     }
     RECT cap = r;
     InflateRect(&cap, -2, -2);
