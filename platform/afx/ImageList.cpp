@@ -18,7 +18,7 @@ struct ImageListMaps {
 void ResetImageListMaps();
 
 ImageListMaps& Maps() {
-    static ImageListMaps maps;
+    static ImageListMaps& maps = *new ImageListMaps;
     static bool hooked = false;
     if (!hooked) {
         hooked = true;

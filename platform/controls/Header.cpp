@@ -19,8 +19,8 @@ constexpr int kTextMargin = 6;
 // As with the list view, the object outlives a destruction that happens
 // while one of its messages is being handled.
 std::unordered_map<HWND, Header*>& Instances() {
-    static std::unordered_map<HWND, Header*> map;
-    return map;
+    static auto* map = new std::unordered_map<HWND, Header*>;
+    return *map;
 }
 
 void ResetHeaders() {

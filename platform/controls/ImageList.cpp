@@ -31,8 +31,8 @@ struct ImageListData {
 // Handle values count up from a base and are never reused, so a destroyed
 // image list stays invalid.
 std::map<uintptr_t, std::unique_ptr<ImageListData>>& Lists() {
-    static std::map<uintptr_t, std::unique_ptr<ImageListData>> lists;
-    return lists;
+    static auto* lists = new std::map<uintptr_t, std::unique_ptr<ImageListData>>;
+    return *lists;
 }
 uintptr_t g_nextHandle = 0x494C0010;
 

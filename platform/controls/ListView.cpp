@@ -19,8 +19,9 @@ namespace {
 // while one of its own messages is still being handled (a parent that
 // destroys the list view from a notification), when that handling returns.
 std::unordered_map<HWND, ListView*>& Instances() {
-    static std::unordered_map<HWND, ListView*> map;
-    return map;
+    // Never destroyed, so windows still open at exit are not reported leaked.
+    static auto* map = new std::unordered_map<HWND, ListView*>;
+    return *map;
 }
 
 void ResetListViews() {
