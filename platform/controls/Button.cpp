@@ -50,7 +50,7 @@ bool IsRadio(const Button* b) {
     return t == BS_RADIOBUTTON || t == BS_AUTORADIOBUTTON;
 }
 
-HFONT Font(const Button* b) { return b->font ? b->font : (HFONT)GetStockObject(DEFAULT_GUI_FONT); }
+HFONT Font(const Button* b) { return b->font ? b->font : (HFONT)GetStockObject(SYSTEM_FONT); }
 
 void Notify(Button* b, WORD code) {
     HWND parent = GetParent(b->hwnd);

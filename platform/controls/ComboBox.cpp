@@ -52,7 +52,7 @@ ComboBox* FromEdit(HWND edit) {
 
 LONG Style(const ComboBox* c) { return GetWindowLongA(c->hwnd, GWL_STYLE); }
 bool HasEdit(const ComboBox* c) { return c->edit != nullptr; }
-HFONT Font(const ComboBox* c) { return c->font ? c->font : (HFONT)GetStockObject(DEFAULT_GUI_FONT); }
+HFONT Font(const ComboBox* c) { return c->font ? c->font : (HFONT)GetStockObject(SYSTEM_FONT); }
 
 int FontHeight(HFONT font) {
     HDC dc = CreateCompatibleDC(nullptr);

@@ -61,7 +61,7 @@ bool NoSel(const ListBox* b) { return (Style(b) & LBS_NOSEL) != 0; }
 int Count(const ListBox* b) { return (int)b->items.size(); }
 bool Valid(const ListBox* b, int i) { return i >= 0 && i < Count(b); }
 
-HFONT Font(const ListBox* b) { return b->font ? b->font : (HFONT)GetStockObject(DEFAULT_GUI_FONT); }
+HFONT Font(const ListBox* b) { return b->font ? b->font : (HFONT)GetStockObject(SYSTEM_FONT); }
 
 // The parent of a list box; the combo box of a drop-down list.
 HWND NotifyTarget(const ListBox* b) {

@@ -65,7 +65,7 @@ bool IsReadOnly(const RichEdit* e) { return (GetWindowLongA(e->hwnd, GWL_STYLE) 
 
 HFONT CurrentFont(const RichEdit* e) {
     if ((e->cf.dwEffects & CFE_BOLD) && e->boldFont) return e->boldFont;
-    return e->font ? e->font : (HFONT)GetStockObject(DEFAULT_GUI_FONT);
+    return e->font ? e->font : (HFONT)GetStockObject(SYSTEM_FONT);
 }
 
 // Byte positions that start a character: a trail byte of a double-byte
@@ -370,7 +370,7 @@ void UpdateBoldFont(RichEdit* e) {
     }
     if (!(e->cf.dwEffects & CFE_BOLD)) return;
     LOGFONTA lf{};
-    HFONT base = e->font ? e->font : (HFONT)GetStockObject(DEFAULT_GUI_FONT);
+    HFONT base = e->font ? e->font : (HFONT)GetStockObject(SYSTEM_FONT);
     if (GetObjectA(base, sizeof(lf), &lf)) {
         lf.lfWeight = FW_BOLD;
         e->boldFont = CreateFontIndirectA(&lf);
@@ -380,7 +380,7 @@ void UpdateBoldFont(RichEdit* e) {
 void FillDefaultFormat(RichEdit* e) {
     CHARFORMATA& cf = e->cf;
     LOGFONTA lf{};
-    HFONT base = e->font ? e->font : (HFONT)GetStockObject(DEFAULT_GUI_FONT);
+    HFONT base = e->font ? e->font : (HFONT)GetStockObject(SYSTEM_FONT);
     GetObjectA(base, sizeof(lf), &lf);
     cf.cbSize = sizeof(CHARFORMATA);
     cf.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_PROTECTED | CFM_SIZE | CFM_COLOR |

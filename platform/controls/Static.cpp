@@ -73,7 +73,7 @@ void Paint(HWND hwnd, HDC hdc) {
     std::string text((size_t)n + 1, '\0');
     GetWindowTextA(hwnd, text.data(), n + 1);
     text.resize((size_t)n);
-    HGDIOBJ old = SelectObject(hdc, s.font ? s.font : (HFONT)GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ old = SelectObject(hdc, s.font ? s.font : (HFONT)GetStockObject(SYSTEM_FONT));
     SetBkMode(hdc, TRANSPARENT);
     UINT fmt = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0;
     if (type == SS_CENTER) fmt |= DT_CENTER | DT_WORDBREAK;
