@@ -106,6 +106,7 @@ struct IconObject : GdiObject {
     bool hasColor = false;         // false: a monochrome icon (XOR plane is black/white)
     std::vector<uint32_t> image;   // XOR plane, 0x00RRGGBB
     std::vector<uint32_t> mask;    // AND plane, 0x000000 (opaque) or 0xFFFFFF (transparent)
+    std::vector<uint8_t> alpha;    // per-pixel alpha of a 32-bpp image that has one, else empty
     std::vector<uint32_t> argb;    // for GetIconPixels
     void BuildArgb();
 };

@@ -11,6 +11,10 @@ namespace vor::gdi {
 
 void IconObject::BuildArgb() {
     argb.assign(image.size(), 0);
+    if (!alpha.empty()) {
+        for (size_t i = 0; i < image.size(); ++i) argb[i] = (uint32_t(alpha[i]) << 24) | (image[i] & kRgbMask);
+        return;
+    }
     for (size_t i = 0; i < image.size(); ++i) {
         bool transparent = (mask[i] & kRgbMask) != 0;
         uint32_t c = image[i] & kRgbMask;
@@ -43,6 +47,23 @@ std::vector<uint32_t> Plane(BitmapObject* b, int top, int w, int h, bool mono) {
         }
     }
     return out;
+}
+
+// The alpha channel of a 32-bpp colour plane read raw, or empty when every
+// alpha is 0 (an image without one).
+std::vector<uint8_t> AlphaOf(BitmapObject* b, int w, int h) {
+    if (b->bpp != 32) return {};
+    std::vector<uint8_t> a(static_cast<size_t>(w) * h, 0);
+    Surface s = b->MakeSurface();
+    bool any = false;
+    for (int y = 0; y < h && y < s.height; ++y)
+        for (int x = 0; x < w && x < s.width; ++x) {
+            uint8_t v = static_cast<uint8_t>(s.Row(y)[x] >> 24);
+            a[static_cast<size_t>(y) * w + x] = v;
+            any = any || v != 0;
+        }
+    if (!any) a.clear();
+    return a;
 }
 
 // Unpacks a monochrome plane with rows padded to 16 bits, 1 = white.
@@ -83,6 +104,23 @@ void PaintIcon(DeviceContext* dc, const IconObject* icon, const RECT& d, UINT fl
             uint32_t c = icon->image[i] & kRgbMask;
             if (mono) c = ColorToSurfacePixel(dc->surface, PixelToColor(c));
             uint32_t v = row[x] & kRgbMask;
+            if (useMask && useImage && !icon->alpha.empty()) {
+                // An image with an alpha channel is blended; the mask is unused.
+                unsigned a = icon->alpha[i];
+                if (a == 0) continue;
+                if (mono) {
+                    if (a >= 128) row[x] = c;
+                    continue;
+                }
+                uint32_t src = icon->image[i] & kRgbMask;
+                uint32_t out = 0;
+                for (int sh = 0; sh <= 16; sh += 8) {
+                    unsigned cs = (src >> sh) & 0xFF, cd = (v >> sh) & 0xFF;
+                    out |= ((cs * a + cd * (255 - a) + 127) / 255) << sh;
+                }
+                row[x] = out;
+                continue;
+            }
             if (useMask && useImage)
                 v = (v & m) ^ c;
             else if (useMask)
@@ -118,6 +156,7 @@ VORAPI HICON WINAPI CreateIconIndirect(PICONINFO piconinfo) {
         icon->hasColor = true;
         icon->image = Plane(color, 0, icon->width, icon->height, false);
         icon->mask = Plane(mask, 0, icon->width, icon->height, true);
+        icon->alpha = AlphaOf(color, icon->width, icon->height);
     } else {
         if (mask->height < 2) return nullptr;
         icon->width = mask->width;
@@ -146,10 +185,16 @@ VORAPI HICON WINAPI CreateIcon(HINSTANCE hInstance, int nWidth, int nHeight, BYT
         icon->image = MonoBits(lpbXORbits, nWidth, nHeight);
     } else {
         icon->hasColor = true;
+        bool anyAlpha = false;
         icon->image.resize(static_cast<size_t>(nWidth) * nHeight);
         for (size_t i = 0; i < icon->image.size(); ++i) {
             const BYTE* p = lpbXORbits + i * 4;
             icon->image[i] = (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
+            if (p[3]) anyAlpha = true;
+        }
+        if (anyAlpha) {
+            icon->alpha.resize(icon->image.size());
+            for (size_t i = 0; i < icon->image.size(); ++i) icon->alpha[i] = lpbXORbits[i * 4 + 3];
         }
     }
     return InsertIcon(std::move(icon));
@@ -181,6 +226,7 @@ VORAPI HICON WINAPI CopyIcon(HICON hIcon) {
     icon->hasColor = src->hasColor;
     icon->image = src->image;
     icon->mask = src->mask;
+    icon->alpha = src->alpha;
     return InsertIcon(std::move(icon));
 }
 
@@ -192,7 +238,9 @@ VORAPI BOOL WINAPI GetIconInfo(HICON hIcon, PICONINFO piconinfo) {
     piconinfo->yHotspot = static_cast<DWORD>(icon->yHotspot);
     if (icon->hasColor) {
         piconinfo->hbmMask = BitmapFromPixels(icon->mask, icon->width, icon->height, 1);
-        piconinfo->hbmColor = BitmapFromPixels(icon->image, icon->width, icon->height, 32);
+        std::vector<uint32_t> px = icon->image;
+        for (size_t i = 0; i < icon->alpha.size(); ++i) px[i] = (uint32_t(icon->alpha[i]) << 24) | (px[i] & kRgbMask);
+        piconinfo->hbmColor = BitmapFromPixels(px, icon->width, icon->height, 32);
     } else {
         std::vector<uint32_t> both = icon->mask;
         both.insert(both.end(), icon->image.begin(), icon->image.end());

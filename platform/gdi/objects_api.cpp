@@ -28,7 +28,8 @@ RECT Ordered(int l, int t, int r, int b) {
 }
 
 // Device-dependent bits: 1 bpp rows padded to 16 bits, most significant bit
-// first, 1 = white; 32 bpp rows of B, G, R, unused.
+// first, 1 = white; 32 bpp rows of B, G, R, A. Drawing ignores A (and
+// clears it); an icon made from the bitmap uses it as its alpha channel.
 void ReadDDBBits(BitmapObject* b, const uint8_t* bits) {
     Surface s = b->MakeSurface();
     if (b->bpp == 1) {
@@ -42,7 +43,8 @@ void ReadDDBBits(BitmapObject* b, const uint8_t* bits) {
         for (int y = 0; y < b->height; ++y) {
             const uint8_t* row = bits + static_cast<size_t>(y) * b->width * 4;
             for (int x = 0; x < b->width; ++x)
-                s.Row(y)[x] = (uint32_t(row[x * 4 + 2]) << 16) | (uint32_t(row[x * 4 + 1]) << 8) | row[x * 4];
+                s.Row(y)[x] = (uint32_t(row[x * 4 + 3]) << 24) | (uint32_t(row[x * 4 + 2]) << 16) |
+                              (uint32_t(row[x * 4 + 1]) << 8) | row[x * 4];
         }
     }
 }

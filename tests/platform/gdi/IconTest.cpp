@@ -166,4 +166,37 @@ TEST_F(Icons, MonochromeIconFromADoubleHeightMask) {
     DestroyIcon(icon);
 }
 
+TEST_F(Icons, AnAlphaChannelBlendsInsteadOfTheMask) {
+    // 3 x 1, B G R A: opaque red, half-transparent red, fully transparent
+    // (non-black colour, which the mask alone would have XORed in).
+    const uint32_t argb[3] = {0xFFFF0000u, 0x80FF0000u, 0x0000FF00u};
+    HBITMAP colour = CreateBitmap(3, 1, 1, 32, argb);
+    const WORD maskRow[1] = {0};  // all opaque: the alpha channel decides
+    HBITMAP mask = CreateBitmap(3, 1, 1, 1, maskRow);
+    ICONINFO ii = {TRUE, 0, 0, mask, colour};
+    HICON icon = CreateIconIndirect(&ii);
+    DeleteObject(colour);
+    DeleteObject(mask);
+    ASSERT_NE(nullptr, icon);
+    Canvas c(3, 1, kBlue);
+    ASSERT_TRUE(DrawIcon(c.dc(), 0, 0, icon));
+    EXPECT_EQ(kRed, c.At(0, 0));
+    EXPECT_EQ(RGB(128, 0, 127), c.At(1, 0));
+    EXPECT_EQ(kBlue, c.At(2, 0));
+    // The copy and GetIconInfo keep the alpha channel.
+    HICON copy = CopyIcon(icon);
+    ICONINFO back = {};
+    ASSERT_TRUE(GetIconInfo(copy, &back));
+    HICON again = CreateIconIndirect(&back);
+    DeleteObject(back.hbmColor);
+    DeleteObject(back.hbmMask);
+    c.Fill(kBlue);
+    DrawIcon(c.dc(), 0, 0, again);
+    EXPECT_EQ(RGB(128, 0, 127), c.At(1, 0));
+    EXPECT_EQ(kBlue, c.At(2, 0));
+    DestroyIcon(again);
+    DestroyIcon(copy);
+    DestroyIcon(icon);
+}
+
 }  // namespace
