@@ -197,8 +197,25 @@ public:
             return;
         if (nCount > m_nSize - nIndex)
             nCount = m_nSize - nIndex;
-        for (int i = nIndex; i + nCount < m_nSize; ++i)
-            m_pData[i] = std::move(m_pData[i + nCount]);
+        int nMove = m_nSize - nIndex - nCount;
+        if (nMove > 0) {
+            TYPE* pDst = m_pData + nIndex;
+            TYPE* pSrc = pDst + nCount;
+            // GCC 12 turns this loop into a memmove and then warns about the
+            // source bound on paths where nMove is 0 at run time.
+#pragma GCC diagnostic push
+#if defined(__clang__)
+#pragma GCC diagnostic ignored "-Wunknown-warning-option"
+#else
+#pragma GCC diagnostic ignored "-Wpragmas"
+#endif
+#pragma GCC diagnostic ignored "-Warray-bounds"
+#pragma GCC diagnostic ignored "-Wstringop-overread"
+#pragma GCC diagnostic ignored "-Wstringop-overflow"
+            for (int i = 0; i < nMove; ++i)
+                pDst[i] = std::move(pSrc[i]);
+#pragma GCC diagnostic pop
+        }
         DestroyRange(m_nSize - nCount, m_nSize);
         m_nSize -= nCount;
     }

@@ -20,7 +20,7 @@ int g_nFailAllocAfter = 0;
 using afx_test::g_nAllocBytes;
 using afx_test::g_nAllocCalls;
 
-void* operator new(size_t n)
+__attribute__((noinline)) void* operator new(size_t n)
 {
     if (afx_test::g_nFailAllocAfter > 0 && --afx_test::g_nFailAllocAfter == 0)
         throw std::bad_alloc();
@@ -31,8 +31,8 @@ void* operator new(size_t n)
         throw std::bad_alloc();
     return p;
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }
+__attribute__((noinline)) void operator delete(void* p) noexcept { std::free(p); }
+__attribute__((noinline)) void operator delete(void* p, size_t) noexcept { std::free(p); }
 
 namespace {
 
