@@ -337,7 +337,16 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     return lResult;
 }
 
-const MSG* PASCAL CWnd::GetCurrentMessage() { return &GetThreadState().lastSentMsg; }
+const MSG* PASCAL CWnd::GetCurrentMessage()
+{
+    // Time and position are those of the last queued message, as in MFC.
+    MSG& msg = GetThreadState().lastSentMsg;
+    msg.time = (DWORD)::GetMessageTime();
+    DWORD dwPos = ::GetMessagePos();
+    msg.pt.x = GET_X_LPARAM(dwPos);
+    msg.pt.y = GET_Y_LPARAM(dwPos);
+    return &msg;
+}
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
