@@ -432,4 +432,61 @@ TEST_F(Primitives, WildCoordinatesAreClippedNotWalked) {
     DeleteObject(red);
 }
 
+struct EdgeCase {
+    const char* name;
+    UINT edge, flags;
+    int outerTL, outerBR, innerTL, innerBR;  // system colour indices
+};
+
+class Edges : public gditest::GdiTest, public ::testing::WithParamInterface<EdgeCase> {};
+
+TEST_P(Edges, BorderColoursByStyle) {
+    const EdgeCase& k = GetParam();
+    Canvas c(6, 6, RGB(1, 2, 3));
+    RECT rc = {0, 0, 6, 6};
+    ASSERT_TRUE(DrawEdge(c.dc(), &rc, k.edge, k.flags | BF_RECT));
+    EXPECT_EQ(GetSysColor(k.outerTL), c.At(0, 2)) << k.name;
+    EXPECT_EQ(GetSysColor(k.outerTL), c.At(2, 0)) << k.name;
+    EXPECT_EQ(GetSysColor(k.outerBR), c.At(5, 2)) << k.name;
+    EXPECT_EQ(GetSysColor(k.outerBR), c.At(2, 5)) << k.name;
+    EXPECT_EQ(GetSysColor(k.innerTL), c.At(1, 2)) << k.name;
+    EXPECT_EQ(GetSysColor(k.innerTL), c.At(2, 1)) << k.name;
+    EXPECT_EQ(GetSysColor(k.innerBR), c.At(4, 2)) << k.name;
+    EXPECT_EQ(GetSysColor(k.innerBR), c.At(2, 4)) << k.name;
+    EXPECT_EQ(RGB(1, 2, 3), c.At(2, 2)) << k.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Edges,
+    ::testing::Values(
+        EdgeCase{"raised", EDGE_RAISED, 0, COLOR_3DLIGHT, COLOR_3DDKSHADOW, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW},
+        EdgeCase{"sunken", EDGE_SUNKEN, 0, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW, COLOR_3DLIGHT},
+        EdgeCase{"etched", EDGE_ETCHED, 0, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW},
+        EdgeCase{"bump", EDGE_BUMP, 0, COLOR_3DLIGHT, COLOR_3DDKSHADOW, COLOR_3DDKSHADOW, COLOR_3DLIGHT},
+        EdgeCase{"raised soft", EDGE_RAISED, BF_SOFT, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW, COLOR_3DLIGHT,
+                 COLOR_BTNSHADOW},
+        EdgeCase{"sunken flat", EDGE_SUNKEN, BF_FLAT, COLOR_BTNSHADOW, COLOR_BTNSHADOW, COLOR_BTNFACE, COLOR_BTNFACE},
+        EdgeCase{"sunken mono", EDGE_SUNKEN, BF_MONO, COLOR_WINDOWFRAME, COLOR_WINDOWFRAME, COLOR_WINDOW,
+                 COLOR_WINDOW}),
+    [](const ::testing::TestParamInfo<EdgeCase>& info) { return std::to_string(info.index); });
+
+TEST_F(Primitives, BrushOriginShiftsPatterns) {
+    Canvas c(4, 1);
+    const WORD rows[1] = {0x40};  // black, white
+    HBITMAP pat = CreateBitmap(2, 1, 1, 1, rows);
+    HBRUSH brush = CreatePatternBrush(pat);
+    DeleteObject(pat);
+    RECT rc = {0, 0, 4, 1};
+    FillRect(c.dc(), &rc, brush);
+    EXPECT_EQ("#.#.\n", c.Picture(kBlack));
+    POINT old;
+    SetBrushOrgEx(c.dc(), 1, 0, &old);
+    EXPECT_EQ(0, old.x);
+    FillRect(c.dc(), &rc, brush);
+    EXPECT_EQ(".#.#\n", c.Picture(kBlack));
+    GetBrushOrgEx(c.dc(), &old);
+    EXPECT_EQ(1, old.x);
+    DeleteObject(brush);
+}
+
 }  // namespace
