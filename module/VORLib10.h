@@ -9,3 +9,5 @@
 #include "VORInPlaceListCell.h"
 #include "VORInPlaceListColumn.h"
 #include "VORInPlaceListItem.h"
+#include "HorzListBox.h"
+#include "ColorListBox.h"

@@ -15,6 +15,8 @@
 namespace vor::controls {
 namespace {
 
+constexpr int kMaxTabStops = 1024;
+
 struct Item {
     std::string text;
     ULONG_PTR data = 0;
@@ -875,7 +877,8 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             if (!(Style(b) & LBS_USETABSTOPS)) return FALSE;
             int n = (int)wp;
             const int* stops = (const int*)lp;
-            if (n < 0 || (n > 0 && !stops)) return FALSE;
+            // A count no list box needs is refused rather than read past the caller's array.
+            if (n < 0 || n > kMaxTabStops || (n > 0 && !stops)) return FALSE;
             // Dialog units to pixels through the font's average character width.
             HDC dc = CreateCompatibleDC(nullptr);
             HGDIOBJ old = SelectObject(dc, Font(b));
@@ -888,8 +891,8 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             if (n == 0) {
                 b->tabStops.push_back((2 * avg + 2) / 4);
             } else {
-                b->tabStops.reserve((size_t)std::min(n, 1 << 16));
-                for (int k = 0; k < n && k < (1 << 16); ++k) b->tabStops.push_back((stops[k] * avg + 2) / 4);
+                b->tabStops.reserve((size_t)n);
+                for (int k = 0; k < n; ++k) b->tabStops.push_back((stops[k] * avg + 2) / 4);
             }
             Invalidate(b);
             return TRUE;
