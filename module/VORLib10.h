@@ -11,3 +11,5 @@
 #include "VORInPlaceListItem.h"
 #include "HorzListBox.h"
 #include "ColorListBox.h"
+#include "VORSplitterWnd.h"
+#include "ZeSplitterWnd.h"
