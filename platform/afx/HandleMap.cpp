@@ -4,6 +4,10 @@
 
 #include "user/user_internal.h"
 
+#include <afxcmn.h>
+#include <commctrl.h>
+#include <richedit.h>
+
 #include <cctype>
 
 namespace vor::afx {
@@ -70,6 +74,10 @@ WndHandleMaps& WndMaps()
             {"button", &NewWrapper<CButton>},     {"listbox", &NewWrapper<CListBox>},
             {"combobox", &NewWrapper<CComboBox>}, {"edit", &NewWrapper<CEdit>},
             {"static", &NewWrapper<CStatic>},     {"scrollbar", &NewWrapper<CScrollBar>},
+            {LowerCase(WC_LISTVIEW), &NewWrapper<CListCtrl>},
+            {LowerCase(WC_HEADER), &NewWrapper<CHeaderCtrl>},
+            {LowerCase(RICHEDIT_CLASS), &NewWrapper<CRichEditCtrl>},
+            {LowerCase(TOOLTIPS_CLASS), &NewWrapper<CToolTipCtrl>},
         };
         return pMaps;
     }();
@@ -83,6 +91,7 @@ void EnsureFrameworkInit()
     static bool s_bDone = false;
     if (!s_bDone) {
         s_bDone = true;
+        ConstructWndMarkers();
         vor::user::AddResetHook(&ResetFramework);
     }
 }

@@ -37,6 +37,9 @@ ThreadState& GetThreadState();
 // Registers the framework's reset hook once (no static constructor does).
 void EnsureFrameworkInit();
 
+// Builds the CWnd objects behind CWnd::wndTop and the other markers.
+void ConstructWndMarkers();
+
 // Deletes the temporary CWnd objects.
 void DeleteTempWnds();
 

@@ -11,25 +11,22 @@ using vor::afx::WndMaps;
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 // ---------------------------------------------------------------------------
-// Insert-after markers. SetWindowPos recognises them by address; they are
-// plain constant data, so they need no constructor.
+// Insert-after markers. SetWindowPos recognises them by address. Their
+// storage is plain static data (no constructor runs at load); the framework
+// builds CWnd objects in it on first use, never to be destroyed.
 
 namespace {
 
-struct WndMarker {
-    const void* pReserved;
-    HWND hWnd;
-};
-const WndMarker s_markers[4] = {
-    {NULL, HWND_TOP}, {NULL, HWND_BOTTOM}, {NULL, HWND_TOPMOST}, {NULL, HWND_NOTOPMOST}};
+alignas(CWnd) unsigned char s_markerStorage[4][sizeof(CWnd)];
+const HWND s_markerHandles[4] = {HWND_TOP, HWND_BOTTOM, HWND_TOPMOST, HWND_NOTOPMOST};
 
 HWND SafeHwnd(const CWnd* pWnd) { return pWnd != NULL ? pWnd->m_hWnd : NULL; }
 
 HWND InsertAfterHandle(const CWnd* pWndInsertAfter)
 {
-    for (const WndMarker& marker : s_markers) {
-        if ((const void*)pWndInsertAfter == (const void*)&marker)
-            return marker.hWnd;
+    for (int i = 0; i < 4; ++i) {
+        if ((const void*)pWndInsertAfter == (const void*)s_markerStorage[i])
+            return s_markerHandles[i];
     }
     return SafeHwnd(pWndInsertAfter);
 }
@@ -101,15 +98,25 @@ CWnd* FindDescendant(HWND hWnd, int nID, BOOL bOnlyPerm)
 
 }  // namespace
 
-// Bound to the markers only to be compared by address (GetSafeHwnd of one
-// reads the marker's handle, laid out where m_hWnd is).
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wstrict-aliasing"
-const CWnd& CWnd::wndTop = *static_cast<const CWnd*>(static_cast<const void*>(&s_markers[0]));
-const CWnd& CWnd::wndBottom = *static_cast<const CWnd*>(static_cast<const void*>(&s_markers[1]));
-const CWnd& CWnd::wndTopMost = *static_cast<const CWnd*>(static_cast<const void*>(&s_markers[2]));
-const CWnd& CWnd::wndNoTopMost = *static_cast<const CWnd*>(static_cast<const void*>(&s_markers[3]));
+const CWnd& CWnd::wndTop = *reinterpret_cast<const CWnd*>(s_markerStorage[0]);
+const CWnd& CWnd::wndBottom = *reinterpret_cast<const CWnd*>(s_markerStorage[1]);
+const CWnd& CWnd::wndTopMost = *reinterpret_cast<const CWnd*>(s_markerStorage[2]);
+const CWnd& CWnd::wndNoTopMost = *reinterpret_cast<const CWnd*>(s_markerStorage[3]);
 #pragma GCC diagnostic pop
+
+void vor::afx::ConstructWndMarkers()
+{
+    static bool s_bDone = false;
+    if (s_bDone)
+        return;
+    s_bDone = true;
+    for (int i = 0; i < 4; ++i) {
+        CWnd* pMarker = new (s_markerStorage[i]) CWnd;
+        pMarker->m_hWnd = s_markerHandles[i];
+    }
+}
 
 // ---------------------------------------------------------------------------
 // The message map of CWnd: the default handlers that reflect notifications
@@ -128,7 +135,11 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
-CWnd::CWnd() : m_hWnd(NULL), m_pfnSuper(NULL), m_hWndOwner(NULL) {}
+CWnd::CWnd() : m_hWnd(NULL), m_pfnSuper(NULL), m_hWndOwner(NULL)
+{
+    // The first window object brings the markers and the reset hook to life.
+    vor::afx::EnsureFrameworkInit();
+}
 
 CWnd::~CWnd()
 {

@@ -449,7 +449,8 @@ VORAPI BOOL AFXAPI AfxUnhookWindowCreate();
 // Makes FromHandle's temporary object for a window of the class
 // lpszClassName an instance of the wrapper that belongs to it (as a
 // "LISTBOX" window gets a CListBox), so that casting it to that wrapper is
-// sound. The stock controls' wrappers of this header are registered already.
+// sound. The stock controls' wrappers (of this header and afxcmn.h) are
+// registered already.
 typedef CWnd* (*AFX_PFNNEWTEMPWND)();
 VORAPI void AFXAPI AfxRegisterTempWndClass(LPCTSTR lpszClassName, AFX_PFNNEWTEMPWND pfnNew);
 

@@ -1,5 +1,6 @@
 // CWnd: creation through the hook, the handle maps, subclassing, owner and
 // parent, destruction from inside a handler, and the USER wrappers.
+#include <afxcmn.h>
 #include <afxwin.h>
 
 #include "VorTestBase.h"
@@ -164,6 +165,10 @@ TEST_F(WndTest, TemporaryObjectsMatchTheStockClass)
     EXPECT_NE(nullptr, dynamic_cast<CButton*>(pTop->GetDlgItem(5)));
     EXPECT_NE(nullptr, dynamic_cast<CListBox*>(pTop->GetDlgItem(6)));
     EXPECT_EQ(nullptr, dynamic_cast<CButton*>(pTop));
+    HWND hView = ::CreateWindowEx(0, WC_LISTVIEW, "", WS_CHILD | LVS_REPORT, 60, 0, 100, 100, hTop, (HMENU)7,
+                                  ::GetModuleHandle(NULL), NULL);
+    ASSERT_NE(nullptr, hView);
+    EXPECT_NE(nullptr, dynamic_cast<CListCtrl*>(CWnd::FromHandle(hView)));
     AfxDeleteTempMaps();
     EXPECT_TRUE(::IsWindow(hButton));  // deleting the stand-ins leaves the windows
 }
