@@ -108,11 +108,8 @@ TEST_F(TestHost, RecordsTheCommandsAndNotificationsOfChildren)
     Host().ClearRecords();
 
     // A click: press and release over the button.
-    const RECT rcHost = HostRect();
-    ::SetCursorPos(rcHost.left + 50, rcHost.top + 25);
-    ::mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    ::mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    VorPumpMessages();
+    const POINT pt = HostToScreen(50, 25);
+    Click(pt.x, pt.y);
     EXPECT_SEQUENCE({CommandLine(hButton, BN_CLICKED, 100, "ok")}, Host().MessageLines(WM_COMMAND));
     ASSERT_FALSE(Host().Messages().empty());
     EXPECT_EQ(Host().Messages().back().hwndFrom, hButton);
@@ -124,6 +121,28 @@ TEST_F(TestHost, RecordsTheCommandsAndNotificationsOfChildren)
     EXPECT_EQ(Host().MessageLines(WM_NOTIFY), std::vector<std::string>{NotifyLine(NM_CLICK, 100, "ok")});
     EXPECT_EQ(NotifyLine(NM_CLICK, 100, "ok"), "WM_NOTIFY NM_CLICK id=100 from=ok");
     EXPECT_EQ(CommandLine(hButton, BN_CLICKED, 100), "WM_COMMAND BN_CLICKED id=100");
+}
+
+TEST_F(TestHost, FrameworkControlsCreatedOnTheHostReportToIt)
+{
+    CListBox list;
+    ASSERT_TRUE(CreateOnHost(list, LBS_NOTIFY | LBS_HASSTRINGS, RECT{10, 50, 160, 150}, 200));
+    EXPECT_EQ(::GetParent(list.GetSafeHwnd()), HostHwnd());
+    EXPECT_TRUE(list.GetStyle() & WS_VISIBLE);
+    list.AddString("one");
+    list.AddString("two");
+    Host().NameWindow(list.GetSafeHwnd(), "list");
+    Host().ClearRecords();
+    const POINT pt = HostToScreen(20, 55);  // the first item
+    Click(pt.x, pt.y);
+    // The click focuses the list box first (LBS_NOTIFY reports both).
+    EXPECT_SEQUENCE((std::vector<std::string>{CommandLine(list.GetSafeHwnd(), LBN_SETFOCUS, 200, "list"),
+                                              CommandLine(list.GetSafeHwnd(), LBN_SELCHANGE, 200, "list")}),
+                    Host().MessageLines(WM_COMMAND));
+
+    CButton button;
+    ASSERT_TRUE(CreateOnHost(button, "Go", BS_PUSHBUTTON, RECT{200, 50, 280, 80}, 201));
+    EXPECT_EQ(::GetDlgCtrlID(button.GetSafeHwnd()), 201);
 }
 
 }  // namespace

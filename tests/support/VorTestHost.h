@@ -154,6 +154,30 @@ protected:
     HWND CreateChild(LPCTSTR lpszClass, DWORD dwStyle, const RECT& rc, UINT nId, LPCTSTR lpszText = "",
                      DWORD dwExStyle = 0);
 
+    // A framework control object's window as a child of the host, through
+    // its own Create (WS_CHILD and WS_VISIBLE are added): the form
+    // Create(dwStyle, rect, pParent, nID) of the list, combo, list box, edit
+    // and rich edit controls, and Create(lpszText, dwStyle, ...) of the
+    // button and static.
+    template <class T>
+    BOOL CreateOnHost(T& ctrl, DWORD dwStyle, const RECT& rc, UINT nId)
+    {
+        return ctrl.Create(dwStyle | WS_CHILD | WS_VISIBLE, rc, m_pHost, nId);
+    }
+    template <class T>
+    BOOL CreateOnHost(T& ctrl, LPCTSTR lpszText, DWORD dwStyle, const RECT& rc, UINT nId)
+    {
+        return ctrl.Create(lpszText, dwStyle | WS_CHILD | WS_VISIBLE, rc, m_pHost, nId);
+    }
+
+    // A point of the host's client area in screen coordinates, for the
+    // input helpers.
+    POINT HostToScreen(int x, int y) const
+    {
+        const RECT rc = HostRect();
+        return POINT{rc.left + x, rc.top + y};
+    }
+
     CVorTestHostWnd& Host() { return *m_pHost; }
     HWND HostHwnd() const { return m_pHost ? m_pHost->GetSafeHwnd() : NULL; }
 
