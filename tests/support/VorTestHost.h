@@ -190,5 +190,8 @@ private:
 
 }  // namespace vor::test
 
+// EXPECT_SEQUENCE(expected, actual): both are std::vector<std::string>; an
+// expected list written in braces with more than one line goes in
+// parentheses, since the macro would split it at its commas.
 #define EXPECT_SEQUENCE(expected, actual) EXPECT_TRUE(::vor::test::SequenceMatches(expected, actual))
 #define ASSERT_SEQUENCE(expected, actual) ASSERT_TRUE(::vor::test::SequenceMatches(expected, actual))
