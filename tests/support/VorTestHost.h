@@ -193,5 +193,9 @@ private:
 // EXPECT_SEQUENCE(expected, actual): both are std::vector<std::string>; an
 // expected list written in braces with more than one line goes in
 // parentheses, since the macro would split it at its commas.
+#ifndef EXPECT_SEQUENCE
 #define EXPECT_SEQUENCE(expected, actual) EXPECT_TRUE(::vor::test::SequenceMatches(expected, actual))
+#endif
+#ifndef ASSERT_SEQUENCE
 #define ASSERT_SEQUENCE(expected, actual) ASSERT_TRUE(::vor::test::SequenceMatches(expected, actual))
+#endif
