@@ -36,6 +36,30 @@ void ActivateWindow(Window* top, bool byMouse)
          (LPARAM)(Find(oldH) ? oldH : nullptr));
 }
 
+void ActivateNextTopLevel(Window* leaving)
+{
+    State& s = S();
+    Window* next = nullptr;
+    for (Window* c : s.desktop->children)
+        if (c != leaving && (c->style & WS_VISIBLE) && !(c->style & WS_DISABLED) && !c->destroying) {
+            next = c;
+            break;
+        }
+    if (next) {
+        ActivateWindow(next, false);
+        return;
+    }
+    // Nothing left to activate: the window is only deactivated.
+    HWND h = leaving->hwnd;
+    s.active = nullptr;
+    leaving->active = false;
+    Send(leaving, WM_NCACTIVATE, FALSE, 0);
+    if (Find(h))
+        Send(leaving, WM_ACTIVATE, WA_INACTIVE, 0);
+    if (s.focus && (s.focus == h || IsChild(h, s.focus)))
+        SetFocus(nullptr);
+}
+
 // The focus window (or an ancestor of it) is being destroyed: the focus
 // goes to the dying window's parent when that is a window, else nowhere.
 void FocusLost(Window* dying)
@@ -98,17 +122,19 @@ VORAPI HWND WINAPI SetFocus(HWND hWnd)
             old = s.focus;
         }
     }
+    // The focus moves first: during WM_KILLFOCUS GetFocus answers the new
+    // window, and a handler that moves the focus again wins.
+    s.focus = hWnd;
     if (Window* o = Find(old)) {
         Send(o, WM_KILLFOCUS, (WPARAM)hWnd, 0);
-        // The handler of WM_KILLFOCUS moved the focus itself: that wins.
-        if (s.focus != old)
+        if (s.focus != hWnd)
             return Find(old) ? old : nullptr;
     }
     if (hWnd && !Find(hWnd)) {
-        s.focus = nullptr;
+        if (s.focus == hWnd)
+            s.focus = nullptr;
         return Find(old) ? old : nullptr;
     }
-    s.focus = hWnd;
     if (w)
         Send(w, WM_SETFOCUS, (WPARAM)(Find(old) ? old : nullptr), 0);
     return Find(old) ? old : nullptr;

@@ -337,14 +337,6 @@ VORAPI BOOL WINAPI SetWindowPos(HWND hWnd, HWND after, int x, int y, int cx, int
     } else if (flags & SWP_FRAMECHANGED) {
         w->ncPaint = nowVisible;
     }
-    if (!nowVisible && wasVisible) {
-        // Hiding the focus window (or its parent) takes the focus away.
-        if (s.focus && (s.focus == hWnd || IsChild(hWnd, s.focus)))
-            SetFocus((w->style & WS_CHILD) && w->parent && !IsDesktop(w->parent) ? w->parent->hwnd : nullptr);
-        if (s.capture == hWnd)
-            ReleaseCapture();
-    }
-
     if (!Find(hWnd))
         return TRUE;
     wp.flags = flags & ~(kNoClientSize | kNoClientMove);
@@ -357,6 +349,18 @@ VORAPI BOOL WINAPI SetWindowPos(HWND hWnd, HWND after, int x, int y, int cx, int
     Send(w, WM_WINDOWPOSCHANGED, 0, (LPARAM)&wp);
     if (!Find(hWnd))
         return TRUE;
+    if (!nowVisible && wasVisible) {
+        // Hiding the active window activates another; hiding the focus
+        // window (or a parent of it) gives the focus to its parent.
+        if (!(w->style & WS_CHILD) && s.active == hWnd)
+            ActivateNextTopLevel(w);
+        if (s.focus && (s.focus == hWnd || IsChild(hWnd, s.focus)))
+            SetFocus((w->style & WS_CHILD) && w->parent && !IsDesktop(w->parent) ? w->parent->hwnd : nullptr);
+        if (s.capture == hWnd || IsChild(hWnd, s.capture))
+            ReleaseCapture();
+        if (!Find(hWnd))
+            return TRUE;
+    }
 
     if ((flags & SWP_SHOWWINDOW) && !(w->style & WS_CHILD) && !(flags & SWP_NOACTIVATE))
         ActivateWindow(w, false);

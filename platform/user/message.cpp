@@ -181,13 +181,32 @@ DWORD NextTimerDue(bool* any)
     return best;
 }
 
-LRESULT CallHooks(int type, int code, WPARAM wp, LPARAM lp)
+namespace {
+
+// The hook being called, so that CallNextHookEx continues the chain from
+// it whatever handle it is given (as Windows does).
+std::vector<HHOOK> g_hookStack;
+
+LRESULT CallFrom(int type, size_t start, int code, WPARAM wp, LPARAM lp)
 {
     State& s = S();
-    for (const Hook& h : s.hooks)
-        if (h.type == type && h.proc)
-            return h.proc(code, wp, lp);  // the procedure calls CallNextHookEx for the rest
+    for (size_t i = start; i < s.hooks.size(); ++i) {
+        if (s.hooks[i].type != type || !s.hooks[i].proc)
+            continue;
+        HOOKPROC proc = s.hooks[i].proc;
+        g_hookStack.push_back(s.hooks[i].handle);
+        LRESULT r = proc(code, wp, lp);  // the procedure calls CallNextHookEx for the rest
+        g_hookStack.pop_back();
+        return r;
+    }
     return 0;
+}
+
+}  // namespace
+
+LRESULT CallHooks(int type, int code, WPARAM wp, LPARAM lp)
+{
+    return CallFrom(type, 0, code, wp, lp);
 }
 
 }  // namespace vor::user
@@ -541,14 +560,11 @@ VORAPI BOOL WINAPI UnhookWindowsHookEx(HHOOK hhk)
 VORAPI LRESULT WINAPI CallNextHookEx(HHOOK hhk, int code, WPARAM wp, LPARAM lp)
 {
     State& s = S();
-    auto it = std::find_if(s.hooks.begin(), s.hooks.end(), [&](const Hook& h) { return h.handle == hhk; });
+    HHOOK current = !g_hookStack.empty() ? g_hookStack.back() : hhk;
+    auto it = std::find_if(s.hooks.begin(), s.hooks.end(), [&](const Hook& h) { return h.handle == current; });
     if (it == s.hooks.end())
         return 0;
-    int type = it->type;
-    for (++it; it != s.hooks.end(); ++it)
-        if (it->type == type)
-            return it->proc(code, wp, lp);
-    return 0;
+    return CallFrom(it->type, (size_t)(it - s.hooks.begin()) + 1, code, wp, lp);
 }
 
 }  // extern "C"

@@ -248,8 +248,14 @@ int FindEntry(const ModuleRecord* m, LPCSTR type, LPCSTR name, WORD language)
 void AttachLinkedModules()
 {
     Program();
-    std::vector<std::string> names;
-    dl_iterate_phdr(LinkedCallback, &names);
+    // The libraries loaded with the program, as found at the first start;
+    // what was opened later by other means is not linked into the program.
+    static std::vector<std::string> names;
+    static bool scanned = false;
+    if (!scanned) {
+        scanned = true;
+        dl_iterate_phdr(LinkedCallback, &names);
+    }
     for (const std::string& path : names) {
         void* dl = dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
         if (!dl)

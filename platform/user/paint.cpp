@@ -155,9 +155,10 @@ void InvalidateWindow(Window* w, const Region* rgn, UINT flags)
             w->update.Union(area);
             if (flags & RDW_ERASE)
                 w->erase = true;
+            // WM_NCPAINT only for a window that has a frame to paint.
             Region nc = area;
             nc.Subtract(client);
-            if (!nc.IsEmpty() || (flags & RDW_FRAME))
+            if (!nc.IsEmpty())
                 w->ncPaint = true;
         }
     }
@@ -317,7 +318,9 @@ HDC MakeDC(Window* w, bool windowDC, DWORD flags, const Region* extra, bool inte
         vis = Region(0, 0, gdi::ScreenWidth(), gdi::ScreenHeight());
     else
         vis = VisibleRegion(target, !windowDC, clipChildren, clipSiblings);
-    if (IsDesktop(w) && clipChildren)
+    // The screen's DC reads and writes over every window, as on Windows,
+    // unless the caller asks for the top-level windows to be left out.
+    if (IsDesktop(w) && (flags & DCX_CLIPCHILDREN))
         for (Window* c : w->children)
             if (c->style & WS_VISIBLE)
                 vis.Subtract(WindowRectScreen(c));

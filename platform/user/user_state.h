@@ -284,6 +284,7 @@ void ApplyKeyToState(BYTE* table, BYTE vk, bool up);
 void FocusLost(Window* dying);
 void ReleaseCaptureOf(Window* dying);
 void ActivateWindow(Window* top, bool byMouse);
+void ActivateNextTopLevel(Window* leaving);
 
 // ---- cursor, caret, icons (cursor.cpp, caret.cpp) ---------------------------------------
 void ResetCursors();

@@ -547,14 +547,23 @@ VORAPI HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windo
     auto fail = [&]() -> HWND {
         if (Find(hwnd))
             DestroyWindow(hwnd);
-        SetLastError(1400L);
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    };
+    // Before WM_NCCREATE succeeded the window only gets WM_NCDESTROY.
+    auto failEarly = [&](bool quiet) -> HWND {
+        if (Window* x = Find(hwnd)) {
+            if (quiet)
+                x->proc = DefWindowProcA;
+            SendNcDestroyAndFree(x);
+        }
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return nullptr;
     };
 
     CBT_CREATEWNDA cbt = {&cs, HWND_TOP};
-    if (CallHooks(WH_CBT, HCBT_CREATEWND, (WPARAM)hwnd, (LPARAM)&cbt)) {
-        return fail();
-    }
+    if (CallHooks(WH_CBT, HCBT_CREATEWND, (WPARAM)hwnd, (LPARAM)&cbt))
+        return failEarly(true);
     if (!Find(hwnd))
         return fail();
 
@@ -566,7 +575,7 @@ VORAPI HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windo
         Send(w.get(), WM_GETMINMAXINFO, 0, (LPARAM)&mmi);
     }
     if (!Send(w.get(), WM_NCCREATE, 0, (LPARAM)&cs))
-        return fail();
+        return failEarly(false);
     if (!Find(hwnd))
         return fail();
 
@@ -636,23 +645,16 @@ VORAPI BOOL WINAPI DestroyWindow(HWND hWnd)
     if (w->destroyed)
         return TRUE;
 
+    if (s.active == hWnd) {
+        ActivateNextTopLevel(w);
+        if (w->destroyed)
+            return TRUE;
+    }
     FocusLost(w);
     ReleaseCaptureOf(w);
-    bool wasActive = s.active == hWnd;
 
     SendDestroy(w);
     SendNcDestroyAndFree(w);
-
-    if (wasActive || !Find(s.active)) {
-        s.active = nullptr;
-        // Activate the topmost remaining visible top-level window.
-        if (s.desktop)
-            for (Window* c : s.desktop->children)
-                if ((c->style & WS_VISIBLE) && !(c->style & WS_DISABLED) && !c->destroying) {
-                    ActivateWindow(c, false);
-                    break;
-                }
-    }
     return TRUE;
 }
 

@@ -1,0 +1,381 @@
+// Mouse and keyboard routing: hit testing, WM_SETCURSOR, mouse activation,
+// capture, double clicks, non-client messages, keys to the focus window and
+// their translation into characters.
+#include "UserTest.h"
+
+using Seq = std::vector<std::string>;
+
+class InputTest : public UserTest {
+protected:
+    HWND m_top = nullptr;
+    HWND m_child = nullptr;
+    void MakeTopAndChild(const char* childClass = "Rec")
+    {
+        m_top = Make("top", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200);
+        m_child = Make("child", WS_CHILD | WS_VISIBLE, 50, 50, 100, 50, m_top, 0, childClass);
+        Pump();
+        Clear();
+    }
+    std::string Chars() const
+    {
+        std::string s;
+        for (const auto& m : m_recorder.Messages())
+            if (m.message == WM_CHAR)
+                s += (char)m.wParam;
+        return s;
+    }
+};
+
+TEST_F(InputTest, ClickOnAChildOfTheActiveWindow)
+{
+    MakeTopAndChild();
+    Click(60, 60);
+    EXPECT_SEQUENCE((Seq{"child WM_NCHITTEST", "child WM_SETCURSOR child ht=1 WM_MOUSEMOVE",
+                         "top WM_SETCURSOR child ht=1 WM_MOUSEMOVE", "child WM_MOUSEMOVE 10,10",
+                         "child WM_NCHITTEST", "child WM_SETCURSOR child ht=1 WM_LBUTTONDOWN",
+                         "top WM_SETCURSOR child ht=1 WM_LBUTTONDOWN", "child WM_LBUTTONDOWN 10,10",
+                         "child WM_NCHITTEST", "child WM_SETCURSOR child ht=1 WM_LBUTTONUP",
+                         "top WM_SETCURSOR child ht=1 WM_LBUTTONUP", "child WM_LBUTTONUP 10,10"}),
+                    Lines());
+    // DefWindowProc set the class cursor.
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
+    POINT p;
+    GetCursorPos(&p);
+    EXPECT_EQ(p.x, 60);
+    EXPECT_EQ(p.y, 60);
+}
+
+TEST_F(InputTest, ParentAnsweringSetCursorStopsTheChild)
+{
+    MakeTopAndChild();
+    HCURSOR cross = LoadCursorA(nullptr, IDC_CROSS);
+    m_handler = [&](HWND h, UINT m, WPARAM, LPARAM, LRESULT* r) {
+        if (m == WM_SETCURSOR && h == m_top) {
+            SetCursor(cross);
+            *r = TRUE;
+            return true;
+        }
+        return false;
+    };
+    MoveMouse(70, 70);
+    EXPECT_EQ(GetCursor(), cross);
+}
+
+TEST_F(InputTest, ClickOnAnInactiveWindowActivatesItFirst)
+{
+    HWND a = Make("a", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    HWND b = Make("b", WS_POPUP | WS_VISIBLE, 200, 0, 100, 100);
+    ASSERT_EQ(GetActiveWindow(), b);
+    Pump();
+    Clear();
+    SetCursorPos(10, 10);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    Pump();
+    EXPECT_SEQUENCE((Seq{"a WM_MOUSEACTIVATE ht=1 WM_LBUTTONDOWN", "b WM_NCACTIVATE 0", "b WM_ACTIVATE 0",
+                         "a WM_NCACTIVATE 1", "a WM_ACTIVATE 2", "b WM_KILLFOCUS a", "a WM_SETFOCUS b",
+                         "a WM_LBUTTONDOWN 10,10"}),
+                    Only({WM_MOUSEACTIVATE, WM_NCACTIVATE, WM_ACTIVATE, WM_KILLFOCUS, WM_SETFOCUS, WM_LBUTTONDOWN}));
+    EXPECT_EQ(GetActiveWindow(), a);
+    Release();
+}
+
+TEST_F(InputTest, MouseActivateCanEatTheClick)
+{
+    HWND a = Make("a", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    HWND b = Make("b", WS_POPUP | WS_VISIBLE, 200, 0, 100, 100);
+    m_handler = [](HWND, UINT m, WPARAM, LPARAM, LRESULT* r) {
+        if (m == WM_MOUSEACTIVATE) {
+            *r = MA_NOACTIVATEANDEAT;
+            return true;
+        }
+        return false;
+    };
+    Pump();
+    Clear();
+    SetCursorPos(10, 10);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    Pump();
+    EXPECT_EQ(GetActiveWindow(), b);
+    EXPECT_EQ(m_recorder.Count(WM_LBUTTONDOWN), 0);
+    EXPECT_EQ(m_recorder.Count(WM_MOUSEACTIVATE, a), 1);
+    Release();
+}
+
+TEST_F(InputTest, CaptureTakesTheMouseWherever)
+{
+    MakeTopAndChild();
+    EXPECT_EQ(SetCapture(m_child), nullptr);
+    Click(250, 150);
+    MoveMouse(900, 700);  // outside every window
+    EXPECT_SEQUENCE((Seq{"child WM_MOUSEMOVE 200,100", "child WM_LBUTTONDOWN 200,100", "child WM_LBUTTONUP 200,100",
+                         "child WM_MOUSEMOVE 850,650"}),
+                    Lines());
+    ReleaseCapture();
+    Clear();
+    MoveMouse(250, 150);
+    EXPECT_EQ(m_recorder.Count(WM_MOUSEMOVE, m_top), 1);
+}
+
+TEST_F(InputTest, DisabledChildPassesTheMouseToItsParent)
+{
+    MakeTopAndChild();
+    EnableWindow(m_child, FALSE);
+    Clear();
+    Click(60, 60);
+    EXPECT_EQ(m_recorder.Count(WM_LBUTTONDOWN, m_child), 0);
+    EXPECT_EQ(m_recorder.Count(WM_LBUTTONDOWN, m_top), 1);
+    EXPECT_EQ(m_recorder.LinesFor({WM_LBUTTONDOWN}), (Seq{"top WM_LBUTTONDOWN 60,60"}));
+}
+
+TEST_F(InputTest, DisabledTopLevelWindowGetsNoMouse)
+{
+    MakeTopAndChild();
+    EnableWindow(m_top, FALSE);
+    Clear();
+    Click(10, 10);
+    EXPECT_EQ(m_recorder.Count(WM_LBUTTONDOWN), 0);
+    EXPECT_EQ(m_recorder.Count(WM_LBUTTONUP), 0);
+}
+
+struct DoubleClickCase {
+    const char* cls;
+    DWORD delay;
+    int dx, dy;
+    bool doubleClick;
+};
+
+TEST_F(InputTest, DoubleClickNeedsTheClassStyleTimeAndDistance)
+{
+    const DoubleClickCase cases[] = {
+        {"RecDbl", 0, 0, 0, true},    {"RecDbl", 500, 0, 0, true},  {"RecDbl", 501, 0, 0, false},
+        {"RecDbl", 100, 2, 2, true},  {"RecDbl", 100, 3, 0, false}, {"RecDbl", 100, 0, -3, false},
+        {"RecDbl", 100, -2, 0, true}, {"Rec", 0, 0, 0, false},
+    };
+    for (const DoubleClickCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.cls << " delay " << c.delay << " dx " << c.dx << " dy " << c.dy);
+        UserTest::SetUp();
+        MakeTopAndChild(c.cls);
+        Click(100, 70);
+        VorAdvanceClock(c.delay);
+        Click(100 + c.dx, 70 + c.dy);
+        Seq expected = {"child WM_LBUTTONDOWN 50,20", "child WM_LBUTTONUP 50,20",
+                        std::string("child ") + (c.doubleClick ? "WM_LBUTTONDBLCLK " : "WM_LBUTTONDOWN ") +
+                            std::to_string(50 + c.dx) + "," + std::to_string(20 + c.dy),
+                        "child WM_LBUTTONUP " + std::to_string(50 + c.dx) + "," + std::to_string(20 + c.dy)};
+        EXPECT_SEQUENCE(expected, Only({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK}));
+        UserTest::TearDown();
+    }
+}
+
+TEST_F(InputTest, ThirdClickIsAPressAgain)
+{
+    MakeTopAndChild("RecDbl");
+    DoubleClick(100, 70);
+    Click(100, 70);
+    EXPECT_EQ(m_recorder.Count(WM_LBUTTONDBLCLK), 1);
+    EXPECT_EQ(m_recorder.Count(WM_LBUTTONDOWN), 2);
+}
+
+TEST_F(InputTest, NonClientAreaGetsNcMessages)
+{
+    HWND w = Make("w", WS_POPUP | WS_VISIBLE | WS_CAPTION, 100, 100, 200, 150);
+    Pump();
+    Clear();
+    Click(150, 110);  // on the caption
+    Click(100, 200);  // on the left frame
+    EXPECT_SEQUENCE((Seq{"w WM_NCLBUTTONDOWN ht=2", "w WM_NCLBUTTONUP ht=2", "w WM_NCLBUTTONDOWN ht=18",
+                         "w WM_NCLBUTTONUP ht=18"}),
+                    Only({WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_LBUTTONDOWN}));
+    EXPECT_EQ(SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(150, 200)), HTCLIENT);
+    EXPECT_EQ(SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(50, 50)), HTNOWHERE);
+    HWND s = Make("s", WS_POPUP | WS_VISIBLE | WS_THICKFRAME, 400, 100, 100, 100);
+    EXPECT_EQ(SendMessageA(s, WM_NCHITTEST, 0, MAKELPARAM(401, 150)), HTLEFT);
+    EXPECT_EQ(SendMessageA(s, WM_NCHITTEST, 0, MAKELPARAM(498, 198)), HTBOTTOMRIGHT);
+}
+
+TEST_F(InputTest, KeysGoToTheFocusWindowAndTranslateIntoCharacters)
+{
+    MakeTopAndChild();
+    SetFocus(m_child);
+    Clear();
+    KeyPress('A');
+    EXPECT_SEQUENCE((Seq{"child WM_KEYDOWN vk=0x41", "child WM_CHAR 'a'", "child WM_KEYUP vk=0x41"}), Lines());
+    const auto& msgs = m_recorder.Messages();
+    ASSERT_EQ(msgs.size(), 3u);
+    DWORD down = (DWORD)msgs[0].lParam, up = (DWORD)msgs[2].lParam;
+    EXPECT_EQ(down & 0xFFFF, 1u);           // repeat count
+    EXPECT_EQ((down >> 16) & 0xFF, 0x1Eu);  // scan code of A
+    EXPECT_EQ(down >> 30, 0u);              // was up, is going down
+    EXPECT_EQ(up >> 30, 3u);                // was down, is going up
+    EXPECT_EQ((DWORD)msgs[1].lParam, down);
+
+    Clear();
+    keybd_event('B', 0, 0, 0);
+    keybd_event('B', 0, 0, 0);  // auto-repeat
+    keybd_event('B', 0, KEYEVENTF_KEYUP, 0);
+    Pump();
+    ASSERT_EQ(m_recorder.Count(WM_KEYDOWN), 2);
+    EXPECT_EQ(((DWORD)m_recorder.Messages()[2].lParam >> 30) & 1, 1u) << "the repeat says the key was down";
+}
+
+TEST_F(InputTest, TypedTextArrivesAsCharacters)
+{
+    MakeTopAndChild();
+    SetFocus(m_child);
+    Clear();
+    TypeText("Hello, World! 1+2=3 (a_b) \"q\"");
+    EXPECT_EQ(Chars(), "Hello, World! 1+2=3 (a_b) \"q\"");
+}
+
+TEST_F(InputTest, ShiftCapsLockAndControl)
+{
+    MakeTopAndChild();
+    SetFocus(m_child);
+    KeyPress(VK_CAPITAL);
+    Clear();
+    KeyPress('Q');
+    KeyDown(VK_SHIFT);
+    KeyPress('Q');
+    KeyPress('1');
+    KeyUp(VK_SHIFT);
+    KeyPress(VK_CAPITAL);
+    KeyPress('Q');
+    KeyDown(VK_CONTROL);
+    KeyPress('C');
+    KeyUp(VK_CONTROL);
+    KeyPress(VK_RETURN);
+    KeyPress(VK_BACK);
+    EXPECT_EQ(Chars(), std::string("Qq!q\x03\r\b"));
+}
+
+TEST_F(InputTest, KeyStateFollowsTheMessages)
+{
+    MakeTopAndChild();
+    SetFocus(m_child);
+    SHORT shiftDuringKey = 0, asyncBeforePump = 0;
+    m_handler = [&](HWND, UINT m, WPARAM wp, LPARAM, LRESULT*) {
+        if (m == WM_KEYDOWN && wp == 'X')
+            shiftDuringKey = GetKeyState(VK_SHIFT);
+        return false;
+    };
+    keybd_event(VK_SHIFT, 0, 0, 0);
+    keybd_event('X', 0, 0, 0);
+    asyncBeforePump = GetAsyncKeyState(VK_SHIFT);
+    EXPECT_GE(GetKeyState(VK_SHIFT), 0) << "not yet retrieved";
+    Pump();
+    EXPECT_LT(shiftDuringKey, 0);
+    EXPECT_LT(asyncBeforePump, 0);
+    keybd_event('X', 0, KEYEVENTF_KEYUP, 0);
+    keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+    Pump();
+    EXPECT_GE(GetKeyState(VK_SHIFT), 0);
+    EXPECT_EQ(GetAsyncKeyState(VK_SHIFT), 0);
+    // The toggle bit of Caps Lock.
+    EXPECT_EQ(GetKeyState(VK_CAPITAL) & 1, 0);
+    KeyPress(VK_CAPITAL);
+    EXPECT_EQ(GetKeyState(VK_CAPITAL) & 1, 1);
+}
+
+TEST_F(InputTest, AltMakesSystemKeys)
+{
+    MakeTopAndChild();
+    SetFocus(m_child);
+    Clear();
+    KeyDown(VK_MENU);
+    KeyPress('F');
+    KeyUp(VK_MENU);
+    EXPECT_SEQUENCE((Seq{"child WM_SYSKEYDOWN vk=0x12", "child WM_SYSKEYDOWN vk=0x46", "child WM_SYSCHAR 'f'",
+                         "child WM_SYSKEYUP vk=0x46", "child WM_SYSKEYUP vk=0x12"}),
+                    Lines());
+    EXPECT_EQ(((DWORD)m_recorder.Messages()[1].lParam >> 29) & 1, 1u) << "the context code says Alt is down";
+}
+
+TEST_F(InputTest, WithoutFocusKeysGoToTheActiveWindowAsSystemKeys)
+{
+    MakeTopAndChild();
+    SetFocus(nullptr);
+    Clear();
+    KeyPress('K');
+    EXPECT_SEQUENCE((Seq{"top WM_SYSKEYDOWN vk=0x4B", "top WM_SYSCHAR 'k'", "top WM_SYSKEYUP vk=0x4B"}), Lines());
+}
+
+TEST_F(InputTest, WheelGoesToTheFocusWindowAndUpToItsParent)
+{
+    MakeTopAndChild();
+    SetFocus(m_child);
+    Clear();
+    SetCursorPos(10, 10);
+    mouse_event(MOUSEEVENTF_WHEEL, 0, 0, (DWORD)-WHEEL_DELTA, 0);
+    Pump();
+    auto lines = Only({WM_MOUSEWHEEL});
+    EXPECT_SEQUENCE((Seq{"child WM_MOUSEWHEEL", "top WM_MOUSEWHEEL"}), lines);
+    bool found = false;
+    for (const auto& m : m_recorder.Messages())
+        if (m.message == WM_MOUSEWHEEL && m.hwnd == m_child) {
+            EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(m.wParam), -WHEEL_DELTA);
+            EXPECT_EQ(GET_X_LPARAM(m.lParam), 10);  // screen coordinates
+            found = true;
+        }
+    EXPECT_TRUE(found);
+}
+
+TEST_F(InputTest, MouseFlagsAndAbsoluteMoves)
+{
+    MakeTopAndChild();
+    WPARAM flags = 0;
+    m_handler = [&](HWND, UINT m, WPARAM wp, LPARAM, LRESULT*) {
+        if (m == WM_MOUSEMOVE)
+            flags = wp;
+        return false;
+    };
+    KeyDown(VK_CONTROL);
+    SetCursorPos(60, 60);
+    Press();
+    MoveMouse(61, 61);
+    EXPECT_EQ(flags, (WPARAM)(MK_LBUTTON | MK_CONTROL));
+    Release();
+    KeyUp(VK_CONTROL);
+    MoveMouse(62, 62);
+    EXPECT_EQ(flags, 0u);
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 65535, 0, 0, 0);
+    POINT p;
+    GetCursorPos(&p);
+    EXPECT_EQ(p.x, GetSystemMetrics(SM_CXSCREEN) - 1);
+    EXPECT_EQ(p.y, 0);
+    mouse_event(MOUSEEVENTF_MOVE, (DWORD)-10, 5, 0, 0);
+    GetCursorPos(&p);
+    EXPECT_EQ(p.x, GetSystemMetrics(SM_CXSCREEN) - 11);
+    EXPECT_EQ(p.y, 5);
+    SetCursorPos(-50, 100000);
+    GetCursorPos(&p);
+    EXPECT_EQ(p.x, 0);
+    EXPECT_EQ(p.y, GetSystemMetrics(SM_CYSCREEN) - 1);
+    // SendInput goes the same way.
+    INPUT in[2] = {};
+    in[0].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in[0].mi.dx = 0;
+    in[0].mi.dy = 0;
+    in[1].type = INPUT_KEYBOARD;
+    in[1].ki.wVk = 'Z';
+    EXPECT_EQ(SendInput(2, in, sizeof(INPUT)), 2u);
+    EXPECT_LT(GetAsyncKeyState('Z'), 0);
+    EXPECT_EQ(SendInput(1, in, 3), 0u);
+}
+
+TEST_F(InputTest, InputIsQueuedUntilThePumpRuns)
+{
+    MakeTopAndChild();
+    SetCursorPos(60, 60);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    EXPECT_TRUE(Lines().empty());
+    MSG msg;
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE));
+    EXPECT_EQ(msg.hwnd, m_child);
+    EXPECT_EQ(msg.pt.x, 60);
+    EXPECT_EQ(GET_X_LPARAM(msg.lParam), 10);
+    // The move before it is still waiting.
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, (UINT)WM_MOUSEMOVE);
+    Release();
+}
