@@ -6,10 +6,17 @@
 
 namespace {
 
+// The raw entry set the host's lists aside and no initialisation took them
+// back yet. Without it the lists in the module state are the host's own.
+bool g_listsSetAside = false;
+
 // Puts back the host's lists that the raw entry set aside, and returns what
-// the library registered since.
+// the library registered since (nothing when no raw entry ran).
 void TakeBackInitialLists(AFX_MODULE_STATE* pState, CRuntimeClass** ppClasses, void** ppFactories)
 {
+    if (!g_listsSetAside)
+        return;
+    g_listsSetAside = false;
     *ppClasses = pState->m_classList.m_pHead;
     *ppFactories = pState->m_factoryList.m_pHead;
     pState->m_classList.m_pHead = pState->m_pClassInit;
@@ -35,6 +42,7 @@ VORAPI BOOL WINAPI AfxDllRawEntry(HINSTANCE hInstance, DWORD dwReason, LPVOID lp
         pState->m_pFactoryInit = pState->m_factoryList.m_pHead;
         pState->m_classList.m_pHead = NULL;
         pState->m_factoryList.m_pHead = NULL;
+        g_listsSetAside = true;
     }
     return TRUE;
 }
@@ -74,3 +82,12 @@ VORAPI void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll
     // Cleared, so that a module detached and attached again starts afresh.
     state = AFX_EXTENSION_MODULE{};
 }
+
+namespace vor::afx {
+
+void ForgetListsSetAside()
+{
+    g_listsSetAside = false;
+}
+
+}  // namespace vor::afx

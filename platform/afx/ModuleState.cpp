@@ -57,6 +57,7 @@ void ResetModuleState(AFX_MODULE_STATE* pState)
     pState->m_factoryList.m_pHead = NULL;
     pState->m_pClassInit = NULL;
     pState->m_pFactoryInit = NULL;
+    ForgetListsSetAside();
     pState->m_bDLL = FALSE;
     pState->m_bSystem = FALSE;
     // Filled again on next use: the program's instance after the reset is

@@ -102,6 +102,26 @@ TEST_F(ModuleExtension, InitialisationFailsForNullAndUnknownInstances)
     m_pState->m_classList.m_pHead = NULL;
 }
 
+TEST_F(ModuleExtension, InitialisationWithoutRawEntryLeavesTheHostsListsAlone)
+{
+    m_pState->m_classList.m_pHead = &m_hostClass;
+    AFX_EXTENSION_MODULE record = {};
+    ASSERT_TRUE(AfxInitExtensionModule(record, m_hProgram));
+    EXPECT_EQ(record.pFirstSharedClass, nullptr) << "the host's classes are not the library's";
+    EXPECT_EQ(m_pState->m_classList.m_pHead, &m_hostClass);
+
+    // A set-aside is taken back once only.
+    EXPECT_TRUE(AfxDllRawEntry(m_hProgram, DLL_PROCESS_ATTACH, NULL));
+    m_pState->m_classList.m_pHead = &m_libClass;
+    AFX_EXTENSION_MODULE first = {}, second = {};
+    ASSERT_TRUE(AfxInitExtensionModule(first, m_hProgram));
+    ASSERT_TRUE(AfxInitExtensionModule(second, m_hProgram));
+    EXPECT_EQ(first.pFirstSharedClass, &m_libClass);
+    EXPECT_EQ(second.pFirstSharedClass, nullptr);
+    EXPECT_EQ(m_pState->m_classList.m_pHead, &m_hostClass);
+    m_pState->m_classList.m_pHead = NULL;
+}
+
 TEST_F(ModuleExtension, SecondInitialisationKeepsTheFirstRecord)
 {
     AFX_EXTENSION_MODULE record = {};
