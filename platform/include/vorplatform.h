@@ -55,6 +55,14 @@ VORAPI void VorSetScreenSize(int cx, int cy);
 // across VorPlatformReset for the program; FALSE for an unknown instance.
 VORAPI BOOL VorSetModuleResources(HINSTANCE hInstance, const VOR_RESOURCE_TABLE* table);
 
+// The interactive display: shows the screen in a real desktop window and
+// takes the real mouse and keyboard (and the real clock) from then on.
+// FALSE when the platform was built without SDL2 (VorDisplayAvailable
+// answers FALSE then) or no desktop display could be opened. Call it before
+// the first window is created.
+VORAPI BOOL VorOpenDisplay(const char* title);
+VORAPI BOOL VorDisplayAvailable(void);
+
 #ifdef __cplusplus
 }
 #endif
