@@ -172,3 +172,69 @@ TEST(Header, SetColumnWidthGoesThroughTheHeader) {
     EXPECT_GT(textWidth, 50);
     EXPECT_GE(SendMessageA(lv, LVM_GETCOLUMNWIDTH, 1, 0), textWidth);
 }
+
+TEST(Header, DividerDoubleClickAutosizesAndRefusalsHold) {
+    HWND parent = MakeParent();
+    HWND lv = MakeList(parent, LVS_REPORT);
+    AddColumns(lv, {30, 100});
+    AddItems(lv, 3);
+    LVITEMA it{};
+    it.pszText = const_cast<char*>("a much longer first column text");
+    SendMessageA(lv, LVM_SETITEMTEXTA, 1, reinterpret_cast<LPARAM>(&it));
+    int want = int(SendMessageA(lv, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(it.pszText)));
+    HWND hd = GetDlgItem(lv, 0);
+    POINT pt{30, HeaderHeight(hd) / 2};
+    ClientToScreen(hd, &pt);
+    SetCursorPos(pt.x, pt.y);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    VorPumpMessages();
+    EXPECT_EQ(Rec().Only({HDN_DIVIDERDBLCLICKA}), (std::vector<std::string>{"HDN_DIVIDERDBLCLICK(0)"}));
+    EXPECT_GE(SendMessageA(lv, LVM_GETCOLUMNWIDTH, 0, 0), want);
+
+    // A parent that refuses HDN_ITEMCHANGING keeps the width as it is.
+    int before = int(SendMessageA(lv, LVM_GETCOLUMNWIDTH, 1, 0));
+    struct Refuser {
+        static LRESULT CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
+            if (m == WM_NOTIFY && reinterpret_cast<NMHDR*>(l)->code == HDN_ITEMCHANGINGA) return TRUE;
+            return ParentProc(h, m, w, l);
+        }
+    };
+    SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Refuser::Proc));
+    EXPECT_FALSE(SendMessageA(lv, LVM_SETCOLUMNWIDTH, 1, 10));
+    EXPECT_EQ(SendMessageA(lv, LVM_GETCOLUMNWIDTH, 1, 0), before);
+    Drag(hd, int(SendMessageA(lv, LVM_GETCOLUMNWIDTH, 0, 0)) + before, HeaderHeight(hd) / 2, 400);
+    EXPECT_EQ(SendMessageA(lv, LVM_GETCOLUMNWIDTH, 1, 0), before);
+}
+
+TEST(Header, HeadingsLookLikeButtonsAndPressIn) {
+    HWND parent = MakeParent();
+    HWND hd = CreateWindowExA(0, WC_HEADERA, "", WS_CHILD | WS_VISIBLE | HDS_BUTTONS, 0, 0, 300, 20, parent,
+                              reinterpret_cast<HMENU>(7), nullptr, nullptr);
+    HDITEMA hi{};
+    hi.mask = HDI_TEXT | HDI_WIDTH;
+    hi.pszText = const_cast<char*>("");
+    hi.cxy = 100;
+    SendMessageA(hd, HDM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&hi));
+    VorPumpMessages();
+    HDC dc = GetDC(hd);
+    EXPECT_EQ(GetPixel(dc, 50, 10), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(dc, 50, 0), GetSysColor(COLOR_BTNHIGHLIGHT));  // raised: light top edge
+    EXPECT_EQ(GetPixel(dc, 99, 10), GetSysColor(COLOR_3DDKSHADOW));   // and dark right edge
+    EXPECT_EQ(GetPixel(dc, 250, 10), GetSysColor(COLOR_BTNFACE));     // the empty rest
+    ReleaseDC(hd, dc);
+
+    POINT pt{50, 10};
+    ClientToScreen(hd, &pt);
+    SetCursorPos(pt.x, pt.y);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    VorPumpMessages();
+    dc = GetDC(hd);
+    EXPECT_EQ(GetPixel(dc, 50, 0), GetSysColor(COLOR_BTNSHADOW));  // pressed: a flat shadow frame
+    ReleaseDC(hd, dc);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    VorPumpMessages();
+    EXPECT_EQ(Rec().Only({HDN_ITEMCLICKA}), (std::vector<std::string>{"HDN_ITEMCLICK(0)"}));
+}
