@@ -113,6 +113,11 @@ int ButtonVk(UINT m)
     return 0;
 }
 
+bool In(const RECT& r, POINT p)
+{
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
 void ClampToScreen(POINT& p)
 {
     State& s = S();
@@ -135,6 +140,40 @@ void MoveCursorTo(POINT p)
     State& s = S();
     ClampToScreen(p);
     s.cursorPos = p;
+}
+
+// The mouse left the tracked window (or its client or non-client part):
+// WM_MOUSELEAVE; a move far enough within it restarts the hover time.
+void TrackMouse(Window* under, bool client, POINT pt)
+{
+    State& s = S();
+    MouseTrack& t = s.mouseTrack;
+    if (!t.hwnd)
+        return;
+    Window* tracked = Find(t.hwnd);
+    if (!tracked) {
+        t = MouseTrack();
+        return;
+    }
+    bool nonclient = (t.flags & TME_NONCLIENT) != 0;
+    // With the capture, the window under the cursor is what counts.
+    Window* really = WindowAtPoint(pt, true);
+    bool inside = really == tracked;
+    if (inside && under == tracked)
+        inside = nonclient ? !client : client;
+    else if (inside)
+        inside = In(ClientRectScreen(tracked), pt) != nonclient;
+    if (!inside) {
+        if (t.flags & TME_LEAVE)
+            PostTo(t.hwnd, nonclient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
+        t = MouseTrack();
+        return;
+    }
+    int cx = 4, cy = 4;
+    if (std::abs(pt.x - t.hoverPt.x) > cx / 2 || std::abs(pt.y - t.hoverPt.y) > cy / 2) {
+        t.hoverPt = pt;
+        t.hoverDue = Now() + t.hoverTime;
+    }
 }
 
 bool ConvertMouse(InputEvent& e)
@@ -214,6 +253,9 @@ bool ConvertMouse(InputEvent& e)
 
     UINT msg = e.button;
     bool client = captured || hit == HTCLIENT;
+    TrackMouse(target, client, e.pt);
+    if (!Find(th))
+        return false;
     if (IsButtonDown(msg)) {
         bool allowDbl = client ? (target->cls->style & CS_DBLCLKS) != 0 : true;
         int cx = GetSystemMetrics(SM_CXDOUBLECLK), cy = GetSystemMetrics(SM_CYDOUBLECLK);
@@ -350,6 +392,33 @@ void QueueKey(BYTE vk, BYTE scan, bool up, bool extended)
     e.time = Now();
     ApplyKeyToState(s.asyncKeyState, vk, up);
     s.input.push_back(e);
+}
+
+void CheckMouseHover()
+{
+    State& s = S();
+    MouseTrack& t = s.mouseTrack;
+    if (!t.hwnd || !(t.flags & TME_HOVER))
+        return;
+    Window* w = Find(t.hwnd);
+    if (!w) {
+        t = MouseTrack();
+        return;
+    }
+    if ((LONG)(Now() - t.hoverDue) < 0)
+        return;
+    t.flags &= ~TME_HOVER;
+    if (t.flags & TME_NONCLIENT) {
+        PostTo(t.hwnd, WM_NCMOUSEHOVER, (WPARAM)SendMessageA(t.hwnd, WM_NCHITTEST, 0,
+                                                         MAKELPARAM((WORD)(SHORT)s.cursorPos.x, (WORD)(SHORT)s.cursorPos.y)),
+               MAKELPARAM((WORD)(SHORT)s.cursorPos.x, (WORD)(SHORT)s.cursorPos.y));
+    } else {
+        POINT o = ClientOriginScreen(w);
+        PostTo(t.hwnd, WM_MOUSEHOVER, MouseKeyFlags(s.keyState),
+               MAKELPARAM((WORD)(SHORT)(s.cursorPos.x - o.x), (WORD)(SHORT)(s.cursorPos.y - o.y)));
+    }
+    if (!t.flags || t.flags == TME_NONCLIENT)
+        t = MouseTrack();
 }
 
 bool ConvertInput(InputEvent& e)
@@ -524,14 +593,50 @@ VORAPI BOOL WINAPI GetClipCursor(LPRECT rc)
 
 VORAPI BOOL WINAPI TrackMouseEvent(LPTRACKMOUSEEVENT tme)
 {
-    // Hover and leave tracking are not provided; the library tracks the
-    // pointer with the capture and timers.
+    State& s = S();
     if (!tme || tme->cbSize != sizeof(TRACKMOUSEEVENT)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    SetLastError(ERROR_INVALID_FUNCTION);
-    return FALSE;
+    MouseTrack& t = s.mouseTrack;
+    if (tme->dwFlags & TME_QUERY) {
+        bool live = t.hwnd && Find(t.hwnd);
+        tme->dwFlags = live ? t.flags : 0;
+        tme->hwndTrack = live ? t.hwnd : nullptr;
+        tme->dwHoverTime = live ? t.hoverTime : 0;
+        return TRUE;
+    }
+    Window* w = Check(tme->hwndTrack);
+    if (!w)
+        return FALSE;
+    DWORD want = tme->dwFlags & (TME_LEAVE | TME_HOVER);
+    bool nonclient = (tme->dwFlags & TME_NONCLIENT) != 0;
+    if (tme->dwFlags & TME_CANCEL) {
+        if (t.hwnd == tme->hwndTrack && ((t.flags & TME_NONCLIENT) != 0) == nonclient) {
+            t.flags &= ~want;
+            if (!(t.flags & (TME_LEAVE | TME_HOVER)))
+                t = MouseTrack();
+        }
+        return TRUE;
+    }
+    // Not over the window (or the part asked for): the leave comes at once.
+    bool over = WindowAtPoint(s.cursorPos, true) == w &&
+                In(ClientRectScreen(w), s.cursorPos) != nonclient;
+    if (!over) {
+        if (want & TME_LEAVE)
+            PostTo(w->hwnd, nonclient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
+        return TRUE;
+    }
+    if (t.hwnd != w->hwnd || ((t.flags & TME_NONCLIENT) != 0) != nonclient)
+        t = MouseTrack();
+    t.hwnd = w->hwnd;
+    t.flags |= want | (nonclient ? TME_NONCLIENT : 0);
+    if (want & TME_HOVER) {
+        t.hoverTime = (tme->dwHoverTime == HOVER_DEFAULT || tme->dwHoverTime == 0) ? 400 : tme->dwHoverTime;
+        t.hoverPt = s.cursorPos;
+        t.hoverDue = Now() + t.hoverTime;
+    }
+    return TRUE;
 }
 
 }  // extern "C"

@@ -51,6 +51,8 @@ const Timer* DueTimer(HWND filter)
 bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, bool remove)
 {
     State& s = S();
+    // The hover time of TrackMouseEvent posts its message when it passes.
+    CheckMouseHover();
     // 1. Posted messages.
     for (auto it = s.posted.begin(); it != s.posted.end(); ++it) {
         if (HwndMatches(it->hwnd, filter) && InRange(it->message, lo, hi)) {

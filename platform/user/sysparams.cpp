@@ -172,6 +172,17 @@ VORAPI BOOL WINAPI SystemParametersInfoA(UINT action, UINT param, PVOID pv, UINT
             return FALSE;
         *(int*)pv = 1;
         return TRUE;
+    case SPI_GETMOUSEHOVERTIME:
+        if (!pv)
+            return FALSE;
+        *(UINT*)pv = 400;
+        return TRUE;
+    case SPI_GETMOUSEHOVERWIDTH:
+    case SPI_GETMOUSEHOVERHEIGHT:
+        if (!pv)
+            return FALSE;
+        *(UINT*)pv = 4;
+        return TRUE;
     case SPI_GETKEYBOARDSPEED:
         if (!pv)
             return FALSE;

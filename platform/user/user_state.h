@@ -138,6 +138,15 @@ struct ScrollTrack {
     HWND prevCapture = nullptr;
 };
 
+// TrackMouseEvent: one window tracked at a time, as the cursor is over one.
+struct MouseTrack {
+    HWND hwnd = nullptr;
+    DWORD flags = 0;  // TME_LEAVE | TME_HOVER | TME_NONCLIENT
+    DWORD hoverTime = 400;
+    DWORD hoverDue = 0;
+    POINT hoverPt = {};
+};
+
 struct MessageBoxRecord {
     std::string text, caption;
     UINT type = 0;
@@ -187,6 +196,7 @@ struct State {
     UINT caretBlinkTime = 530;
 
     ScrollTrack scrollTrack;
+    MouseTrack mouseTrack;
 
     std::vector<MessageBoxRecord> messageBoxes;
 
@@ -275,6 +285,8 @@ DWORD NextTimerDue(bool* any);
 void QueueMouse(UINT button, int wheel);
 void QueueKey(BYTE vk, BYTE scan, bool up, bool extended);
 bool ConvertInput(InputEvent& e);  // false: the event was consumed
+// Posts WM_MOUSEHOVER when the tracked hover time has passed.
+void CheckMouseHover();
 void SetAsyncButton(int vk, bool down);
 // A key going down or up in a key-state table: the down bit, the toggle
 // bit, and the generic / left / right shift, control and alt entries.

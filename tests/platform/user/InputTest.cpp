@@ -379,3 +379,46 @@ TEST_F(InputTest, InputIsQueuedUntilThePumpRuns)
     EXPECT_EQ(msg.message, (UINT)WM_MOUSEMOVE);
     Release();
 }
+
+TEST_F(InputTest, TrackMouseEventLeaveAndHover)
+{
+    MakeTopAndChild();
+    MoveMouse(60, 60);
+    TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE | TME_HOVER, m_child, 100};
+    ASSERT_TRUE(TrackMouseEvent(&tme));
+    TRACKMOUSEEVENT q = {sizeof(q), TME_QUERY};
+    ASSERT_TRUE(TrackMouseEvent(&q));
+    EXPECT_EQ(q.hwndTrack, m_child);
+    EXPECT_EQ(q.dwFlags, (DWORD)(TME_LEAVE | TME_HOVER));
+    Clear();
+    Advance(99);
+    EXPECT_EQ(m_recorder.Count(WM_MOUSEHOVER), 0);
+    MoveMouse(70, 60);  // far enough to restart the hover time
+    Advance(99);
+    EXPECT_EQ(m_recorder.Count(WM_MOUSEHOVER), 0);
+    Advance(1);
+    EXPECT_SEQUENCE((Seq{"child WM_MOUSEHOVER"}), Only({WM_MOUSEHOVER}));
+    Advance(500);
+    EXPECT_EQ(m_recorder.Count(WM_MOUSEHOVER), 1) << "once per request";
+    MoveMouse(10, 10);  // onto the parent
+    EXPECT_SEQUENCE((Seq{"child WM_MOUSELEAVE"}), Only({WM_MOUSELEAVE}));
+    MoveMouse(60, 60);
+    EXPECT_EQ(m_recorder.Count(WM_MOUSELEAVE), 1) << "tracking ended with the leave";
+    // Asked while the cursor is elsewhere: the leave comes at once.
+    MoveMouse(10, 10);
+    Clear();
+    tme.dwFlags = TME_LEAVE;
+    TrackMouseEvent(&tme);
+    Pump();
+    EXPECT_EQ(m_recorder.Count(WM_MOUSELEAVE, m_child), 1);
+    // Cancelled, nothing comes.
+    MoveMouse(60, 60);
+    TrackMouseEvent(&tme);
+    tme.dwFlags = TME_LEAVE | TME_CANCEL;
+    TrackMouseEvent(&tme);
+    Clear();
+    MoveMouse(10, 10);
+    EXPECT_EQ(m_recorder.Count(WM_MOUSELEAVE), 0);
+    TRACKMOUSEEVENT bad = {3, TME_LEAVE, m_child, 0};
+    EXPECT_FALSE(TrackMouseEvent(&bad));
+}
