@@ -56,6 +56,12 @@ void ResetFramework()
         entry.second->m_hWnd = NULL;
     DeleteTempWnds();
 
+    // A main window destroyed by the reset posted WM_QUIT; the next
+    // application loop must not find it.
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+
     ThreadState& state = GetThreadState();
     if (state.hHookCbt != NULL)
         ::UnhookWindowsHookEx(state.hHookCbt);

@@ -131,6 +131,18 @@ TEST_F(WinAppTest, ClosingTheMainWindowEndsTheLoop)
     EXPECT_EQ(nullptr, app.m_pMainWnd);
 }
 
+TEST_F(WinAppTest, AResetLeavesNoQuitBehind)
+{
+    CWinApp app("Reset");
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "m", WS_OVERLAPPED, 0, 0, 10, 10, NULL, NULL));
+    app.m_pMainWnd = &wnd;
+    VorPlatformReset();  // destroys the main window, which asks the loop to end
+    EXPECT_EQ(nullptr, app.m_pMainWnd);
+    MSG msg;
+    EXPECT_FALSE(::PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE));
+}
+
 TEST_F(WinAppTest, FailedInitInstanceSkipsTheLoop)
 {
     CSeqApp app;

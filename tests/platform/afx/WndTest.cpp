@@ -96,6 +96,39 @@ TEST_F(WndTest, CreationAttachesBeforeTheFirstMessage)
     EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
 }
 
+TEST_F(WndTest, AnObjectWithoutHandlersIsTransparent)
+{
+    // The class's own procedure sees the same whole sequence, from creation
+    // to destruction, whether or not a framework object runs the window.
+    HWND hTop = afxtest::CreatePlainTop();
+    auto lifetime = [&](bool bFramework) {
+        Plain().lines.clear();
+        Plain().watched.clear();
+        CWnd wnd;
+        HWND h;
+        if (bFramework) {
+            EXPECT_TRUE(wnd.CreateEx(0, afxtest::PlainClass(), "c", WS_CHILD | WS_VISIBLE, 5, 5, 40, 30, hTop,
+                                     (HMENU)9));
+            h = wnd.m_hWnd;
+        } else {
+            h = ::CreateWindowEx(0, afxtest::PlainClass(), "c", WS_CHILD | WS_VISIBLE, 5, 5, 40, 30, hTop, (HMENU)9,
+                                 ::GetModuleHandle(NULL), NULL);
+        }
+        ::SendMessage(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        ::SendMessage(h, WM_KEYDOWN, VK_DOWN, 1);
+        ::SendMessage(h, WM_TIMER, 5, 0);
+        ::DestroyWindow(h);
+        Lines lines;
+        // The parent's lines are the plain top's; keep them too.
+        lines.swap(Plain().lines);
+        return lines;
+    };
+    Lines plain = lifetime(false);
+    Lines framework = lifetime(true);
+    EXPECT_GT(plain.size(), 8u);
+    EXPECT_SEQUENCE(plain, framework);
+}
+
 TEST_F(WndTest, CreateMakesChildrenOfTheDefaultClass)
 {
     HWND hTop = afxtest::CreatePlainTop();
