@@ -98,6 +98,7 @@ void ResetPlatform()
         g_state.reset();
     }
     g_clock = 0;
+    ResetGlobalMemory();
     gdi::Reset();
     Start();
 }

@@ -43,6 +43,16 @@ GlobalBlock* FindBlock(HGLOBAL h)
 
 }  // namespace
 
+namespace vor::user {
+
+// A reset frees every block, as the end of a process does.
+void ResetGlobalMemory()
+{
+    Blocks().clear();
+}
+
+}  // namespace vor::user
+
 extern "C" {
 
 VORAPI DWORD WINAPI GetTickCount(void)

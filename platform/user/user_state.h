@@ -305,6 +305,9 @@ void CaretShowAfterPaint(Window* w);
 void CaretAdvance(DWORD from, DWORD to);
 void DestroyCaretOf(HWND hwnd);
 
+// ---- kernel (kernel.cpp) ---------------------------------------------------------------
+void ResetGlobalMemory();
+
 // ---- system colours (sysparams.cpp) --------------------------------------------------
 void ResetSysColors();
 

@@ -248,3 +248,17 @@ TEST_F(SystemTest, CursorCalls)
     EXPECT_EQ(p.x, 0);
     EXPECT_EQ(GetCursor(), nullptr);
 }
+
+TEST_F(SystemTest, ResetFreesGlobalMemoryAndTheClipboard)
+{
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, 8);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, GlobalAlloc(GMEM_MOVEABLE, 4));
+    CloseClipboard();
+    VorPlatformReset();
+    EXPECT_EQ(GlobalSize(mem), 0u);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_TRUE(OpenClipboard(nullptr)) << "a reset closes the clipboard";
+    CloseClipboard();
+}
