@@ -1,0 +1,77 @@
+// The counting malloc family: each call is passed to glibc's own and the
+// usable size of the block is added to or taken from one counter.
+#include "AllocCounter.h"
+
+#include <malloc.h>
+
+#include <atomic>
+#include <cstring>
+
+extern "C" {
+void* __libc_malloc(size_t);
+void* __libc_calloc(size_t, size_t);
+void* __libc_realloc(void*, size_t);
+void __libc_free(void*);
+void* __libc_memalign(size_t, size_t);
+}
+
+namespace {
+std::atomic<int64_t> g_live{0};
+
+inline void Add(void* p) {
+    if (p) g_live.fetch_add((int64_t)malloc_usable_size(p), std::memory_order_relaxed);
+}
+inline void Remove(void* p) {
+    if (p) g_live.fetch_sub((int64_t)malloc_usable_size(p), std::memory_order_relaxed);
+}
+}  // namespace
+
+namespace bench {
+int64_t LiveHeapBytes() { return g_live.load(std::memory_order_relaxed); }
+}  // namespace bench
+
+extern "C" {
+
+void* malloc(size_t n) {
+    void* p = __libc_malloc(n);
+    Add(p);
+    return p;
+}
+
+void* calloc(size_t n, size_t size) {
+    void* p = __libc_calloc(n, size);
+    Add(p);
+    return p;
+}
+
+void* realloc(void* old, size_t n) {
+    Remove(old);
+    void* p = __libc_realloc(old, n);
+    if (p)
+        Add(p);
+    else if (old && n)
+        Add(old);  // the old block stays when growing fails
+    return p;
+}
+
+void free(void* p) {
+    Remove(p);
+    __libc_free(p);
+}
+
+void* memalign(size_t alignment, size_t n) {
+    void* p = __libc_memalign(alignment, n);
+    Add(p);
+    return p;
+}
+
+void* aligned_alloc(size_t alignment, size_t n) { return memalign(alignment, n); }
+
+int posix_memalign(void** out, size_t alignment, size_t n) {
+    void* p = memalign(alignment, n);
+    if (!p) return 12;  // ENOMEM
+    *out = p;
+    return 0;
+}
+
+}  // extern "C"

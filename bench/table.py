@@ -1,0 +1,103 @@
+"""Turns the benchmark program's JSON into one table: each measurement for
+ours and for the peer, their ratio, and the two scaling ratios. Prints it
+and writes it with the date and the machine into a Markdown file."""
+import json
+import os
+import platform
+import subprocess
+import sys
+import time
+
+UNITS = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
+
+
+def seconds(b):
+    return b["real_time"] * UNITS[b.get("time_unit", "ns")]
+
+
+def fmt_time(s):
+    if s is None:
+        return "-"
+    for unit, scale in (("s", 1.0), ("ms", 1e-3), ("us", 1e-6), ("ns", 1e-9)):
+        if s >= scale:
+            return "%.3g %s" % (s / scale, unit)
+    return "%.3g ns" % (s / 1e-9)
+
+
+def machine():
+    cpu = platform.processor() or platform.machine()
+    try:
+        out = subprocess.run(["lscpu"], capture_output=True, text=True).stdout
+        for line in out.splitlines():
+            if line.startswith("Model name:"):
+                cpu = line.split(":", 1)[1].strip()
+    except OSError:
+        pass
+    return "%s, %d cores, %s" % (cpu, os.cpu_count() or 0, platform.platform())
+
+
+def main():
+    data = json.load(open(sys.argv[1]))
+    runs = {b["name"]: b for b in data["benchmarks"] if b.get("run_type", "iteration") == "iteration"}
+    rows = []
+
+    def pair(label, ours, peer, value=seconds, show=fmt_time, lower_better=True):
+        o = value(runs[ours]) if ours in runs else None
+        p = value(runs[peer]) if peer in runs else None
+        ratio = "-"
+        if o and p:
+            ratio = "%.2fx" % ((p / o) if lower_better else (o / p))
+        rows.append((label, show(o), show(p), ratio))
+        return o, p
+
+    def tname(base, arg, unit_iter=False):
+        return "%s/%s%s" % (base, arg, "/iterations:1" if unit_iter else "")
+
+    for n in (1000, 100000, 1000000):
+        pair("populate %d rows" % n, tname("BM_Populate", n, True), tname("Peer_Populate", n, True))
+    rep = {}
+    for n in (1000, 1000000):
+        rep[n] = pair("repaint viewport, %d rows" % n, tname("BM_Repaint", n), tname("Peer_Repaint", n))
+    hit = {}
+    for n in (1000, 1000000):
+        hit[n] = pair("hit test, %d rows" % n, tname("BM_HitTest", n), tname("Peer_HitTest", n))
+    per_key = lambda b: b["ns_per_keystroke"] * 1e-9 if "ns_per_keystroke" in b else None
+    pair("one keystroke (ours) / one model edit (peer)", "BM_Keystroke", "Peer_Keystroke", value=per_key)
+    pair("scroll a page and repaint, 1000000 rows", tname("BM_ScrollPage", 1000000), tname("Peer_ScrollPage", 1000000))
+    pair("hide and show a column, 100000 rows", tname("BM_HideShowColumn", 100000), tname("Peer_HideShowColumn", 100000))
+    num = lambda key: (lambda b: b.get(key))
+    show_bytes = lambda v: "-" if v is None else "%.1f B" % v
+    pair("heap per cell (100000 x 8 cells)", tname("BM_MemoryPerCell", 100000, True),
+         tname("Peer_MemoryPerCell", 100000, True), value=num("bytes_per_cell"), show=show_bytes)
+    pair("heap per cell beyond its 8-byte text", tname("BM_MemoryPerCell", 100000, True),
+         tname("Peer_MemoryPerCell", 100000, True), value=num("bytes_beyond_text"), show=show_bytes)
+
+    def scaling(label, d):
+        o = (d[1000000][0] / d[1000][0]) if d[1000][0] and d[1000000][0] else None
+        p = (d[1000000][1] / d[1000][1]) if d[1000][1] and d[1000000][1] else None
+        rows.append((label, "-" if o is None else "%.2f" % o, "-" if p is None else "%.2f" % p, "-"))
+
+    scaling("scaling: repaint at 1000000 / 1000 rows", rep)
+    scaling("scaling: hit test at 1000000 / 1000 rows", hit)
+
+    widths = [max(len(r[i]) for r in rows + [("measurement", "ours", "peer", "peer/ours")]) for i in range(4)]
+    header = ("measurement", "ours", "peer", "peer/ours")
+    lines = ["| " + " | ".join(h.ljust(widths[i]) for i, h in enumerate(header)) + " |",
+             "|" + "|".join("-" * (w + 2) for w in widths) + "|"]
+    for r in rows:
+        lines.append("| " + " | ".join(c.ljust(widths[i]) for i, c in enumerate(r)) + " |")
+    table = "\n".join(lines)
+    print(table)
+    with open(sys.argv[2], "w") as f:
+        f.write("# Benchmark results\n\n")
+        f.write("Measured %s on %s, with `bench/run` (Release build, headless).\n\n" %
+                (time.strftime("%Y-%m-%d %H:%M UTC", time.gmtime()), machine()))
+        f.write("The peer is Qt 5's QTableWidget on the offscreen platform, painting the same 1280 x 800\n"
+                "viewport into a QImage. Peer/ours above 1 means ours is faster (or smaller).\n"
+                "Ours' keystroke is the whole round trip through real input; the peer's is one\n"
+                "edit committed through its model.\n\n")
+        f.write(table + "\n")
+
+
+if __name__ == "__main__":
+    main()
