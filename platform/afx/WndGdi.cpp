@@ -38,3 +38,20 @@ void CWnd::CreateCaret(CBitmap* pBitmap)
 {
     ::CreateCaret(m_hWnd, pBitmap != NULL ? (HBITMAP)pBitmap->m_hObject : NULL, 0, 0);
 }
+
+int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
+                         LPRECT lpRectUpdate, UINT flags)
+{
+    return ::ScrollWindowEx(m_hWnd, dx, dy, lpRectScroll, lpRectClip,
+                            prgnUpdate != NULL ? (HRGN)prgnUpdate->m_hObject : NULL, lpRectUpdate, flags);
+}
+
+int CWnd::GetUpdateRgn(CRgn* pRgn, BOOL bErase)
+{
+    return ::GetUpdateRgn(m_hWnd, pRgn != NULL ? (HRGN)pRgn->m_hObject : NULL, bErase);
+}
+
+CDC* CWnd::GetDCEx(CRgn* prgnClip, DWORD flags)
+{
+    return CDC::FromHandle(::GetDCEx(m_hWnd, prgnClip != NULL ? (HRGN)prgnClip->m_hObject : NULL, flags));
+}

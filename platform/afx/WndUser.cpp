@@ -76,6 +76,33 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
     return rString.GetLength();
 }
 
+void CWnd::CheckDlgButton(int nIDButton, UINT nCheck)
+{
+    ::SendDlgItemMessage(m_hWnd, nIDButton, BM_SETCHECK, (WPARAM)nCheck, 0);
+}
+
+UINT CWnd::IsDlgButtonChecked(int nIDButton) const
+{
+    return (UINT)::SendDlgItemMessage(m_hWnd, nIDButton, BM_GETCHECK, 0, 0);
+}
+
+CWnd* PASCAL CWnd::GetSafeOwner(CWnd* pParent)
+{
+    HWND hWnd = SafeHwnd(pParent);
+    if (hWnd == NULL) {
+        CWnd* pMain = AfxGetMainWnd();
+        hWnd = SafeHwnd(pMain);
+    }
+    // Up to the top-level window.
+    while (hWnd != NULL && (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD)) {
+        HWND hParent = ::GetParent(hWnd);
+        if (hParent == NULL)
+            break;
+        hWnd = hParent;
+    }
+    return hWnd != NULL && ::IsWindow(hWnd) ? FromHandle(hWnd) : NULL;
+}
+
 // ---- relatives ----
 
 CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
@@ -214,6 +241,8 @@ void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, NULL, bErase); }
 void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
 void CWnd::ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
 void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
+BOOL CWnd::LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
+void CWnd::UnlockWindowUpdate() { ::LockWindowUpdate(NULL); }
 BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
 void CWnd::SetRedraw(BOOL bRedraw) { ::SendMessage(m_hWnd, WM_SETREDRAW, (WPARAM)bRedraw, 0); }
 void CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClipRect)

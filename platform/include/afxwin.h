@@ -224,6 +224,12 @@ public:
     void SetDlgItemText(int nID, LPCTSTR lpszString);
     int GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const;
     int GetDlgItemText(int nID, CString& rString) const;
+    // Check boxes and radio buttons among the children (BM_SETCHECK / BM_GETCHECK).
+    void CheckDlgButton(int nIDButton, UINT nCheck);
+    UINT IsDlgButtonChecked(int nIDButton) const;
+    // The owner for a modal box: the given window's top-level parent, else
+    // the application's main window.
+    static CWnd* PASCAL GetSafeOwner(CWnd* pParent = NULL);
 
     // ---- relatives ----
     CWnd* GetParent() const;
@@ -292,6 +298,12 @@ public:
     CDC* BeginPaint(LPPAINTSTRUCT lpPaint);
     void EndPaint(LPPAINTSTRUCT lpPaint);
     void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = NULL, LPCRECT lpClipRect = NULL);
+    int ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
+                       LPRECT lpRectUpdate, UINT flags);
+    int GetUpdateRgn(CRgn* pRgn, BOOL bErase = FALSE);
+    CDC* GetDCEx(CRgn* prgnClip, DWORD flags);
+    BOOL LockWindowUpdate();
+    void UnlockWindowUpdate();
 
     // ---- text and font ----
     void SetWindowText(LPCTSTR lpszString);

@@ -129,6 +129,40 @@ TEST_F(WndTest, AnObjectWithoutHandlersIsTransparent)
     EXPECT_SEQUENCE(plain, framework);
 }
 
+// Creates a child of its own while it is being created.
+class CNestingWnd : public CWnd {
+public:
+    CLifeWnd inner;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        if (CWnd::OnCreate(lpcs) == -1)
+            return -1;
+        inner.watched = {WM_NCCREATE, WM_CREATE};
+        return inner.Create(NULL, "inner", WS_VISIBLE, CRect(0, 0, 20, 20), this, 4) ? 0 : -1;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNestingWnd, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST_F(WndTest, WindowsCreatedDuringCreationAttachToTheirOwnObjects)
+{
+    CNestingWnd outer;
+    ASSERT_TRUE(outer.CreateEx(0, AfxRegisterWndClass(0), "outer", WS_OVERLAPPED, 0, 0, 100, 100, NULL, NULL));
+    ASSERT_TRUE(outer.inner.IsWindow());
+    EXPECT_EQ(&outer, CWnd::FromHandlePermanent(outer.m_hWnd));
+    EXPECT_EQ(&outer.inner, CWnd::FromHandlePermanent(outer.inner.m_hWnd));
+    EXPECT_EQ(&outer, outer.inner.GetParent());
+    EXPECT_SEQUENCE((Lines{"presubclass", "proc " + Hex(WM_NCCREATE), "proc " + Hex(WM_CREATE), "create inner"}),
+                    outer.inner.log);
+    // And the hook is gone afterwards.
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(afxtest::CreatePlainTop()));
+}
+
 TEST_F(WndTest, CreateMakesChildrenOfTheDefaultClass)
 {
     HWND hTop = afxtest::CreatePlainTop();
