@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "ControlPaint.h"
 #include "windows.h"
 
 namespace vor::controls {
@@ -350,19 +351,8 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_ERASEBKGND:
             return 1;  // every look paints its whole client area
-        case WM_PAINT: {
-            if (wp) {
-                Paint(b, (HDC)wp, ODA_DRAWENTIRE);
-                return 0;
-            }
-            PAINTSTRUCT ps;
-            HDC hdc = BeginPaint(hwnd, &ps);
-            if (hdc) {
-                Paint(b, hdc, ODA_DRAWENTIRE);
-                EndPaint(hwnd, &ps);
-            }
-            return 0;
-        }
+        case WM_PAINT:
+            return PaintMessage(hwnd, wp, [&](HDC hdc) { Paint(b, hdc, ODA_DRAWENTIRE); });
         case WM_SETFOCUS:
             b->focused = true;
             Redraw(b, ODA_FOCUS);

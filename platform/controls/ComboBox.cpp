@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "ListBox.h"
+#include "ControlPaint.h"
 #include "windows.h"
 
 namespace vor::controls {
@@ -405,19 +406,8 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return (LRESULT)c->font;
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            if (wp) {
-                Paint(c, (HDC)wp);
-                return 0;
-            }
-            PAINTSTRUCT ps;
-            HDC hdc = BeginPaint(hwnd, &ps);
-            if (hdc) {
-                Paint(c, hdc);
-                EndPaint(hwnd, &ps);
-            }
-            return 0;
-        }
+        case WM_PAINT:
+            return PaintMessage(hwnd, wp, [&](HDC hdc) { Paint(c, hdc); });
         case WM_ENABLE:
             if (c->edit) EnableWindow(c->edit, (BOOL)wp);
             if (!wp) RollUp(c, false);

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ControlPaint.h"
 #include "windows.h"
 
 namespace vor::controls {
@@ -618,19 +619,8 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             }
             return 1;  // a string list box fills its background as it paints
         }
-        case WM_PAINT: {
-            if (wp) {
-                Paint(b, (HDC)wp);
-                return 0;
-            }
-            PAINTSTRUCT ps;
-            HDC hdc = BeginPaint(hwnd, &ps);
-            if (hdc) {
-                Paint(b, hdc);
-                EndPaint(hwnd, &ps);
-            }
-            return 0;
-        }
+        case WM_PAINT:
+            return PaintMessage(hwnd, wp, [&](HDC hdc) { Paint(b, hdc); });
         case WM_ENABLE:
             Invalidate(b);
             return 0;

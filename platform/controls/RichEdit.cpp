@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "richedit.h"
+#include "ControlPaint.h"
 #include "windows.h"
 
 namespace vor::controls {
@@ -543,19 +544,8 @@ LRESULT CALLBACK RichEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return (LRESULT)e->font;
         case WM_ERASEBKGND:
             return 1;  // the paint fills the whole client area itself
-        case WM_PAINT: {
-            if (wp) {
-                Paint(e, (HDC)wp);
-                return 0;
-            }
-            PAINTSTRUCT ps;
-            HDC hdc = BeginPaint(hwnd, &ps);
-            if (hdc) {
-                Paint(e, hdc);
-                EndPaint(hwnd, &ps);
-            }
-            return 0;
-        }
+        case WM_PAINT:
+            return PaintMessage(hwnd, wp, [&](HDC hdc) { Paint(e, hdc); });
         case WM_SIZE:
             e->xValid = false;
             Redraw(e);

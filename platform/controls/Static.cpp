@@ -5,6 +5,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "ControlPaint.h"
 #include "windows.h"
 
 #ifndef STM_SETICON
@@ -131,19 +132,8 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return (LRESULT)Statics()[hwnd].icon;
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            if (wp) {
-                Paint(hwnd, (HDC)wp);
-                return 0;
-            }
-            PAINTSTRUCT ps;
-            HDC hdc = BeginPaint(hwnd, &ps);
-            if (hdc) {
-                Paint(hwnd, hdc);
-                EndPaint(hwnd, &ps);
-            }
-            return 0;
-        }
+        case WM_PAINT:
+            return PaintMessage(hwnd, wp, [&](HDC hdc) { Paint(hwnd, hdc); });
         case WM_LBUTTONDOWN:
             Notify(hwnd, STN_CLICKED);
             return 0;

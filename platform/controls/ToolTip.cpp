@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "commctrl.h"
+#include "ControlPaint.h"
 #include "windows.h"
 
 namespace vor::controls {
@@ -274,19 +275,8 @@ LRESULT CALLBACK ToolTipProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return (LRESULT)t->font;
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            if (wp) {
-                Paint(t, (HDC)wp);
-                return 0;
-            }
-            PAINTSTRUCT ps;
-            HDC hdc = BeginPaint(hwnd, &ps);
-            if (hdc) {
-                Paint(t, hdc);
-                EndPaint(hwnd, &ps);
-            }
-            return 0;
-        }
+        case WM_PAINT:
+            return PaintMessage(hwnd, wp, [&](HDC hdc) { Paint(t, hdc); });
         case WM_TIMER: {
             if (wp == kInitialTimer) {
                 KillTimer(hwnd, kInitialTimer);
