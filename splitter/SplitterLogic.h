@@ -207,3 +207,87 @@ void Paint(S& s) {
 }
 
 }  // namespace vor::splitter
+
+// The members and message map of a splitter class, the same for both
+// classes but for the window style of Create and the flags of the pane
+// moves; each expansion makes the class's own message map.
+#define VOR_IMPLEMENT_SPLITTER(theClass, style, paneFlags) \
+BEGIN_MESSAGE_MAP(theClass, CWnd) \
+    ON_WM_SIZE() \
+    ON_WM_PAINT() \
+    ON_WM_LBUTTONDOWN() \
+    ON_WM_MOUSEMOVE() \
+    ON_WM_LBUTTONUP() \
+    ON_WM_CAPTURECHANGED() \
+    ON_WM_SETCURSOR() \
+    ON_WM_ERASEBKGND() \
+END_MESSAGE_MAP() \
+ \
+theClass::theClass() \
+    : m_bVertical(0), \
+      m_nBarWidth(5), \
+      m_nBarPos(0), \
+      m_nMinFirst(-1), \
+      m_nMinSecond(-1), \
+      m_dRatio(0.0), \
+      m_pWndFirst(NULL), \
+      m_pWndSecond(NULL), \
+      m_bDragging(0), \
+      m_bDoubleEdge(0) \
+{ \
+} \
+ \
+theClass::~theClass() {} \
+ \
+int theClass::Create(int bVertical, int nBarPos, const RECT& rect, CWnd* pParentWnd, CCreateContext* pContext) \
+{ \
+    m_bVertical = bVertical; \
+    m_nBarPos = nBarPos; \
+    return CWnd::Create(NULL, NULL, (style), rect, pParentWnd, 0, pContext); \
+} \
+ \
+int theClass::SetWnd(CWnd* pFirst, CWnd* pSecond) { return vor::splitter::SetWnd(*this, pFirst, pSecond); } \
+ \
+void theClass::Relayout() { vor::splitter::Relayout(*this, (paneFlags)); } \
+ \
+void theClass::DrawSplitter() { vor::splitter::DrawSplitter(*this); } \
+ \
+void theClass::OnSize(UINT nType, int cx, int cy) \
+{ \
+    Default(); \
+    Relayout(); \
+} \
+ \
+void theClass::OnPaint() { vor::splitter::Paint(*this); } \
+ \
+void theClass::OnLButtonDown(UINT nFlags, CPoint point) \
+{ \
+    vor::splitter::ButtonDown(*this, point); \
+    Default(); \
+} \
+ \
+void theClass::OnMouseMove(UINT nFlags, CPoint point) \
+{ \
+    vor::splitter::MouseMove(*this, point); \
+    Default(); \
+} \
+ \
+void theClass::OnLButtonUp(UINT nFlags, CPoint point) \
+{ \
+    vor::splitter::ButtonUp(*this, (paneFlags)); \
+    Default(); \
+} \
+ \
+void theClass::OnCaptureChanged(CWnd* pWnd) \
+{ \
+    vor::splitter::CaptureChanged(*this, pWnd); \
+    Default(); \
+} \
+ \
+BOOL theClass::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) \
+{ \
+    if (vor::splitter::SetSplitCursor(*this)) return 0; \
+    return (BOOL)Default(); \
+} \
+ \
+BOOL theClass::OnEraseBkgnd(CDC* pDC) { return TRUE; }
