@@ -1,0 +1,43 @@
+// The private notification of the grid and its in-place editors.
+//
+// WM_VOR_NOTIFY is sent (never posted) with wParam 0 and lParam the address
+// of an INPLACE_NOTIFY record that lives in the sender for the duration of
+// the call; the reply is the message result. Senders send to their owner
+// (CWnd::GetOwner: the SetOwner window, else the parent). A text change
+// (code 1) is a question: 0 accepts it, anything else refuses it.
+//
+//   nSource: 0 grid, 1 rich edit editor, 2 combo box editor, 3 button
+//   nCode:   1 text change asked for, 2 click, 3 right click,
+//            4 double click (from an editor) or button cell pressed (from
+//            the grid), 5 text changed (stored)
+//   pszText: codes 1 and 5 only; valid during the call only
+//   nItem, nSubItem: grid reports only: row and logical column
+#pragma once
+
+#include <afxwin.h>
+
+#define WM_VOR_NOTIFY (WM_USER + 10)
+
+typedef struct tagINPLACE_NOTIFY {
+    HWND hWnd;
+    int nSource;
+    int nCode;
+    LPCTSTR pszText;
+    int nItem;
+    int nSubItem;
+} INPLACE_NOTIFY;
+
+// The values of nSource and nCode.
+enum {
+    INPLACE_SOURCE_GRID = 0,
+    INPLACE_SOURCE_EDIT = 1,
+    INPLACE_SOURCE_COMBO = 2,
+    INPLACE_SOURCE_BUTTON = 3
+};
+enum {
+    INPLACE_CODE_TEXTCHANGE = 1,
+    INPLACE_CODE_CLICK = 2,
+    INPLACE_CODE_RCLICK = 3,
+    INPLACE_CODE_DCLICK = 4,
+    INPLACE_CODE_TEXTCHANGED = 5
+};
