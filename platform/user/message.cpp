@@ -64,16 +64,26 @@ bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, bool remove)
     }
     // 2. Input, converted in order the first time the queue reaches it.
     for (size_t i = 0; i < s.input.size();) {
+        if (s.input[i].busy)
+            break;  // a handler reading the queue while this event is routed
         if (!s.input[i].converted) {
             InputEvent e = s.input[i];
+            s.input[i].busy = true;
             bool keep = ConvertInput(e);
-            // Conversion sends messages; the queue may have changed.
-            if (i >= s.input.size())
+            // Conversion sends messages, and a handler may have taken
+            // events before this one meanwhile: find it again.
+            size_t j = 0;
+            while (j < s.input.size() && !s.input[j].busy)
+                ++j;
+            if (j == s.input.size())
                 break;
+            i = j;
+            s.input[i].busy = false;
             if (!keep) {
                 s.input.erase(s.input.begin() + i);
                 continue;
             }
+            e.busy = false;
             s.input[i] = e;
             s.input[i].converted = true;
         }

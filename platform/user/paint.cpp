@@ -602,14 +602,23 @@ VORAPI int WINAPI ScrollWindowEx(HWND hWnd, int dx, int dy, const RECT* prcScrol
     if (IsReallyVisible(w) && (dx || dy) && !dst.IsEmpty()) {
         uint32_t* px = gdi::ScreenPixels();
         int sw = gdi::ScreenWidth(), sh = gdi::ScreenHeight();
-        std::vector<uint32_t> copy(px, px + (size_t)sw * sh);
+        // A copy of the source pixels (the destination's box moved back).
+        RECT box = dst.Box();
+        int bw = box.right - box.left, bh = box.bottom - box.top;
+        std::vector<uint32_t> copy((size_t)bw * bh, 0);
+        for (int y = 0; y < bh; ++y)
+            for (int x = 0; x < bw; ++x) {
+                int sx = box.left + x - dx + o.x, sy = box.top + y - dy + o.y;
+                if (sx >= 0 && sy >= 0 && sx < sw && sy < sh)
+                    copy[(size_t)y * bw + x] = px[(size_t)sy * sw + sx];
+            }
         for (const RECT& r : dst.Rects())
             for (int y = r.top; y < r.bottom; ++y)
                 for (int x = r.left; x < r.right; ++x) {
-                    int sx = x - dx + o.x, sy = y - dy + o.y, tx = x + o.x, ty = y + o.y;
-                    if (sx < 0 || sy < 0 || sx >= sw || sy >= sh || tx < 0 || ty < 0 || tx >= sw || ty >= sh)
+                    int tx = x + o.x, ty = y + o.y;
+                    if (tx < 0 || ty < 0 || tx >= sw || ty >= sh)
                         continue;
-                    px[(size_t)ty * sw + tx] = copy[(size_t)sy * sw + sx];
+                    px[(size_t)ty * sw + tx] = copy[(size_t)(y - box.top) * bw + (x - box.left)];
                 }
         // Let GDI know the screen changed, so a backend presents it.
         HDC hdc = MakeDC(w, false, 0, nullptr, false);

@@ -111,6 +111,7 @@ struct InputEvent {
     bool extended = false;
     DWORD time = 0;
     bool converted = false;
+    bool busy = false;  // being converted (a handler may read the queue meanwhile)
     MSG msg = {};
 };
 

@@ -422,3 +422,25 @@ TEST_F(InputTest, TrackMouseEventLeaveAndHover)
     TRACKMOUSEEVENT bad = {3, TME_LEAVE, m_child, 0};
     EXPECT_FALSE(TrackMouseEvent(&bad));
 }
+
+TEST_F(InputTest, HandlerReadingTheQueueWhileInputIsRoutedTakesNothingTwice)
+{
+    MakeTopAndChild();
+    int peeks = 0;
+    m_handler = [&](HWND, UINT m, WPARAM, LPARAM, LRESULT*) {
+        if (m == WM_SETCURSOR && peeks < 3) {
+            ++peeks;
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&msg);
+        }
+        return false;
+    };
+    SetCursorPos(60, 60);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    Pump();
+    EXPECT_EQ(m_recorder.Count(WM_MOUSEMOVE, m_child), 1);
+    EXPECT_EQ(m_recorder.Count(WM_LBUTTONDOWN, m_child), 1);
+    EXPECT_EQ(m_recorder.Count(WM_LBUTTONUP, m_child), 1);
+}
