@@ -163,6 +163,15 @@ TEST_F(WndTest, WindowsCreatedDuringCreationAttachToTheirOwnObjects)
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(afxtest::CreatePlainTop()));
 }
 
+TEST_F(WndTest, StyleChangesInPreSubclassWindowLast)
+{
+    class CStyling : public CWnd {
+        void PreSubclassWindow() override { ModifyStyle(0, WS_VSCROLL); }
+    } wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, afxtest::PlainClass(), "w", WS_OVERLAPPED, 0, 0, 50, 50, NULL, NULL));
+    EXPECT_TRUE(wnd.GetStyle() & WS_VSCROLL);
+}
+
 TEST_F(WndTest, CreateMakesChildrenOfTheDefaultClass)
 {
     HWND hTop = afxtest::CreatePlainTop();
