@@ -357,3 +357,22 @@ TEST_F(PaintTest, ScrollWindowMovesPixelsAndInvalidatesTheRest)
     EXPECT_EQ(upd.bottom, 20);
     EXPECT_EQ(upd.right, 100);
 }
+
+TEST_F(PaintTest, CaptionFollowsActivation)
+{
+    HWND w = Make("w", WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, 0, 0, 200, 100);
+    Pump();
+    EXPECT_EQ(ScreenPixel(120, 10), GetSysColor(COLOR_ACTIVECAPTION));
+    EXPECT_EQ(ScreenPixel(120, 21), GetSysColor(COLOR_BTNFACE)) << "the line under the caption";
+    EXPECT_EQ(ScreenPixel(100, 60), RGB(255, 255, 255));
+    HWND other = Make("other", WS_POPUP | WS_VISIBLE, 300, 0, 100, 100);
+    Pump();
+    EXPECT_EQ(ScreenPixel(120, 10), GetSysColor(COLOR_INACTIVECAPTION));
+    SetActiveWindow(w);
+    Pump();
+    EXPECT_EQ(ScreenPixel(120, 10), GetSysColor(COLOR_ACTIVECAPTION));
+    // The close box closes the window.
+    Click(200 - 3 - 8, 3 + 8);
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_TRUE(IsWindow(other));
+}
