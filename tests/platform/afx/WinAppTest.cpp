@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include <vorresource.h>
+
 #include "VorTestBase.h"
 #include "VorTestHost.h"
 #include "WndTestWindows.h"
@@ -229,6 +231,19 @@ TEST_F(WinAppTest, MessageBoxesCarryTheFittingIcon)
         EXPECT_EQ(c.nShown, VorMessageBoxType(i));
         ++i;
     }
+}
+
+TEST_F(WinAppTest, MessageBoxOfAStringResource)
+{
+    VOR_RESOURCE entries[1] = {{RT_STRING, MAKEINTRESOURCE(321), LANG_NEUTRAL, "From the table", 15}};
+    VOR_RESOURCE_TABLE table = {entries, 1};
+    ASSERT_TRUE(VorSetModuleResources(::GetModuleHandle(NULL), &table));
+    CWinApp app("Boxes");
+    EXPECT_EQ(IDOK, AfxMessageBox(321, MB_OK | MB_ICONSTOP));
+    ASSERT_EQ(1, VorMessageBoxCount());
+    EXPECT_STREQ("From the table", VorMessageBoxText(0));
+    EXPECT_EQ((UINT)(MB_OK | MB_ICONSTOP), VorMessageBoxType(0));
+    VorSetModuleResources(::GetModuleHandle(NULL), nullptr);
 }
 
 TEST_F(WinAppTest, StandardCursorsAndIcons)
