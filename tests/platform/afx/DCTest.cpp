@@ -24,13 +24,16 @@ protected:
         ASSERT_NE(screen.GetSafeHdc(), nullptr);
         ASSERT_TRUE(m_dc.CreateCompatibleDC(&screen));
         ASSERT_TRUE(m_bitmap.CreateCompatibleBitmap(&screen, 32, 24));
-        m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
-        ASSERT_NE(m_pOldBitmap, nullptr);
+        // Keep the handle, not the wrapper: some tests empty the temporary
+        // wrappers, as the idle loop does.
+        CBitmap* pOld = m_dc.SelectObject(&m_bitmap);
+        ASSERT_NE(pOld, nullptr);
+        m_hOldBitmap = pOld->m_hObject;
         m_dc.FillSolidRect(0, 0, 32, 24, kWhite);
     }
     void TearDown() override
     {
-        m_dc.SelectObject(m_pOldBitmap);
+        EXPECT_EQ(m_dc.SelectObject(m_hOldBitmap), (HGDIOBJ)m_bitmap.m_hObject);
         m_dc.DeleteDC();
         m_bitmap.DeleteObject();
         AfxDeleteTempGdiObjects();
@@ -61,7 +64,7 @@ protected:
 
     CDC m_dc;
     CBitmap m_bitmap;
-    CBitmap* m_pOldBitmap = nullptr;
+    HGDIOBJ m_hOldBitmap = nullptr;
     int m_nObjectsAtStart = 0;
 };
 
