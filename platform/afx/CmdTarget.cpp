@@ -41,10 +41,8 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     // WM_COMMAND / WM_NOTIFY); plain control notifications are WM_COMMAND.
     UINT nMsg = HIWORD((DWORD)nCode);
     UINT nNotifyCode = LOWORD((DWORD)nCode);
-    if (nMsg == 0)
-        nMsg = WM_COMMAND;
-    if ((UINT)nCode == CN_UPDATE_COMMAND_UI)
-        return FALSE;  // no command-UI entries in this framework
+    if (nMsg == 0 || (UINT)nCode == CN_UPDATE_COMMAND_UI)
+        nMsg = WM_COMMAND;  // the update entries keep the code's low word
 
     for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != NULL;
          pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : NULL) {
@@ -60,8 +58,50 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         call.nMsg = nMsg;
         call.nID = nID;
         call.pNotify = (nMsg == WM_NOTIFY || nMsg == WM_REFLECT_BASE + WM_NOTIFY) ? (AFX_NOTIFY*)pExtra : NULL;
+        call.pExtra = (UINT)nCode == CN_UPDATE_COMMAND_UI ? pExtra : NULL;
         // The handler may destroy this object; nothing touches it after.
         return lpEntry->pfn(this, call);
     }
     return FALSE;
+}
+
+// ---------------------------------------------------------------------------
+// CCmdUI
+
+CCmdUI::CCmdUI() : m_nID(0), m_nIndex(0), m_pOther(NULL), m_bEnableChanged(FALSE), m_bContinueRouting(FALSE) {}
+
+void CCmdUI::Enable(BOOL bOn)
+{
+    if (m_pOther != NULL && m_pOther->m_hWnd != NULL)
+        m_pOther->EnableWindow(bOn);
+    m_bEnableChanged = TRUE;
+}
+
+void CCmdUI::SetCheck(int nCheck)
+{
+    // Only a button can show a check.
+    if (m_pOther != NULL && m_pOther->m_hWnd != NULL && (m_pOther->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON))
+        m_pOther->SendMessage(BM_SETCHECK, (WPARAM)nCheck);
+}
+
+void CCmdUI::SetRadio(BOOL bOn) { SetCheck(bOn ? 1 : 0); }
+
+void CCmdUI::SetText(LPCTSTR lpszText)
+{
+    if (m_pOther != NULL && m_pOther->m_hWnd != NULL)
+        m_pOther->SetWindowText(lpszText != NULL ? lpszText : "");
+}
+
+BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    if (pTarget == NULL)
+        return FALSE;
+    m_bEnableChanged = FALSE;
+    BOOL bResult = pTarget->OnCmdMsg(m_nID, (int)CN_UPDATE_COMMAND_UI, this, NULL);
+    if (bDisableIfNoHndler && !m_bEnableChanged) {
+        AFX_CMDHANDLERINFO info = {NULL, NULL};
+        if (!pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info))
+            Enable(FALSE);
+    }
+    return bResult;
 }

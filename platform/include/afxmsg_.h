@@ -128,6 +128,21 @@ AFX_CMD_SIG(AfxCmdSig_vwNMHDRpl, void Fn(UINT, NMHDR*, LRESULT*),
 AFX_CMD_SIG(AfxCmdSig_bwNMHDRpl, BOOL Fn(UINT, NMHDR*, LRESULT*),
             if (c.pNotify == NULL) return FALSE; return (p->*F)(c.nID, c.pNotify->pNMHDR, c.pNotify->pResult););
 
+// void memberFxn(CCmdUI*): the handler may ask to go on routing.
+struct AfxCmdSig_vCmdUI {
+    typedef void Fn(CCmdUI*);
+    template <class C, Fn C::*F>
+    static BOOL Thunk(CCmdTarget* pTarget, AFX_MSGCALL& c)
+    {
+        CCmdUI* pCmdUI = static_cast<CCmdUI*>(c.pExtra);
+        if (pCmdUI == NULL)
+            return FALSE;
+        pCmdUI->m_bContinueRouting = FALSE;
+        (static_cast<C*>(pTarget)->*F)(pCmdUI);
+        return !pCmdUI->m_bContinueRouting;
+    }
+};
+
 // ---------------------------------------------------------------------------
 // Entry macros
 
@@ -221,6 +236,11 @@ AFX_CMD_SIG(AfxCmdSig_bwNMHDRpl, BOOL Fn(UINT, NMHDR*, LRESULT*),
     AFX_CMD_ENTRY(WM_COMMAND, CN_COMMAND, id, idLast, AfxSig_cmd, AfxCmdSig_vw, memberFxn)
 #define ON_COMMAND_EX_RANGE(id, idLast, memberFxn) \
     AFX_CMD_ENTRY(WM_COMMAND, CN_COMMAND, id, idLast, AfxSig_cmdEx, AfxCmdSig_bw, memberFxn)
+
+#define ON_UPDATE_COMMAND_UI(id, memberFxn) \
+    AFX_CMD_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, id, id, AfxSig_cmdEx, AfxCmdSig_vCmdUI, memberFxn)
+#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn) \
+    AFX_CMD_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, id, idLast, AfxSig_cmdEx, AfxCmdSig_vCmdUI, memberFxn)
 
 // A control notification sent as WM_COMMAND: void memberFxn().
 #define ON_CONTROL(wNotifyCode, id, memberFxn) \

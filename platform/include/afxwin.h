@@ -69,6 +69,7 @@ struct AFX_MSGCALL {
     UINT nID;
     AFX_NOTIFY* pNotify;
     LRESULT lResult;
+    void* pExtra;  // the CCmdUI of a command-UI update
 };
 
 // TRUE: handled (for the _EX forms, the handler's own answer).
@@ -151,6 +152,35 @@ public:
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
 
     DECLARE_MESSAGE_MAP()
+};
+
+// ---------------------------------------------------------------------------
+// CCmdUI: asks the command targets how a command's user interface item (a
+// control standing for the command) should look. There are no menus here:
+// the item is m_pOther, or nothing.
+
+class VORAPI CCmdUI {
+public:
+    CCmdUI();
+    virtual ~CCmdUI() {}
+
+    UINT m_nID;
+    UINT m_nIndex;
+    CWnd* m_pOther;
+    BOOL m_bEnableChanged;
+    BOOL m_bContinueRouting;
+
+    virtual void Enable(BOOL bOn = TRUE);
+    virtual void SetCheck(int nCheck = 1);
+    virtual void SetRadio(BOOL bOn = TRUE);
+    virtual void SetText(LPCTSTR lpszText);
+    // Called by a handler that wants the targets after it asked as well.
+    void ContinueRouting() { m_bContinueRouting = TRUE; }
+
+    // Runs the update handler of pTarget; with bDisableIfNoHndler, an item
+    // whose command nobody handles and whose update did not enable it is
+    // disabled. TRUE when an update handler ran.
+    BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 };
 
 // ---------------------------------------------------------------------------
@@ -439,7 +469,6 @@ protected:
     HWND m_hWndOwner;    // the SetOwner window, NULL for "the parent"
 
     friend LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
-    friend struct CWndAccess;
 
     DECLARE_MESSAGE_MAP()
 

@@ -378,4 +378,65 @@ TEST_F(ReflectTest, ScrollBarControlGetsItsScrollMessages)
     EXPECT_SEQUENCE((Lines{"bar hscroll " + std::to_string(SB_THUMBPOSITION) + " 17"}), g_log);
 }
 
+// Command-UI updates for items that stand for commands.
+class CUpdatingWnd : public CWnd {
+public:
+    BOOL bEnable = TRUE;
+    BOOL bContinue = FALSE;
+
+protected:
+    afx_msg void OnCommand300() {}
+    afx_msg void OnCommand302() {}
+    afx_msg void OnUpdate300(CCmdUI* pCmdUI)
+    {
+        g_log.push_back("update " + std::to_string(pCmdUI->m_nID));
+        pCmdUI->Enable(bEnable);
+        pCmdUI->SetCheck(1);
+        pCmdUI->SetText("updated");
+        if (bContinue)
+            pCmdUI->ContinueRouting();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CUpdatingWnd, CWnd)
+    ON_COMMAND(300, OnCommand300)
+    ON_UPDATE_COMMAND_UI(300, OnUpdate300)
+    ON_COMMAND(302, OnCommand302)
+END_MESSAGE_MAP()
+
+TEST_F(ReflectTest, CommandUiUpdatesTheItem)
+{
+    CUpdatingWnd target;
+    ASSERT_TRUE(target.CreateEx(0, AfxRegisterWndClass(0), "t", WS_OVERLAPPED, 0, 0, 200, 100, NULL, NULL));
+    CButton check;
+    ASSERT_TRUE(check.Create("c", WS_CHILD | WS_VISIBLE | BS_CHECKBOX, CRect(0, 0, 80, 20), &target, 300));
+    CCmdUI ui;
+    ui.m_nID = 300;
+    ui.m_pOther = &check;
+
+    target.bEnable = FALSE;
+    EXPECT_TRUE(ui.DoUpdate(&target, TRUE));
+    EXPECT_FALSE(check.IsWindowEnabled());
+    EXPECT_EQ(BST_CHECKED, check.GetCheck());
+    CString text;
+    check.GetWindowText(text);
+    EXPECT_STREQ("updated", (LPCTSTR)text);
+
+    target.bEnable = TRUE;
+    target.bContinue = TRUE;  // the handler asks for more routing: not done
+    EXPECT_FALSE(ui.DoUpdate(&target, TRUE));
+    EXPECT_TRUE(check.IsWindowEnabled());
+    EXPECT_SEQUENCE((Lines{"update 300", "update 300"}), g_log);
+
+    // No update handler: enabled when someone handles the command ...
+    ui.m_nID = 302;
+    EXPECT_FALSE(ui.DoUpdate(&target, TRUE));
+    EXPECT_TRUE(check.IsWindowEnabled());
+    // ... and disabled when nobody does.
+    ui.m_nID = 301;
+    EXPECT_FALSE(ui.DoUpdate(&target, TRUE));
+    EXPECT_FALSE(check.IsWindowEnabled());
+}
+
 }  // namespace
