@@ -51,8 +51,10 @@ const Timer* DueTimer(HWND filter)
 bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, bool remove)
 {
     State& s = S();
-    // The hover time of TrackMouseEvent posts its message when it passes.
+    // The hover time of TrackMouseEvent and the repeat of a held scroll bar
+    // arrow are timers of the system.
     CheckMouseHover();
+    CheckScrollRepeat();
     // 1. Posted messages.
     for (auto it = s.posted.begin(); it != s.posted.end(); ++it) {
         if (HwndMatches(it->hwnd, filter) && InRange(it->message, lo, hi)) {

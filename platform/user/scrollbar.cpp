@@ -9,6 +9,10 @@ namespace vor::user {
 
 namespace {
 
+// The classic repeat of a held arrow: after 400 ms, then every 50 ms.
+constexpr DWORD kRepeatDelay = 400;
+constexpr DWORD kRepeatInterval = 50;
+
 struct BarGeometry {
     RECT bar = {};  // window coordinates
     bool vertical = true;
@@ -236,9 +240,28 @@ void StartScrollTracking(Window* w, int bar, POINT screen)
     s.scrollTrack.grabOffset = (bar == SB_VERT ? p.y : p.x) - thumbStart;
     sb.nTrackPos = sb.nPos;
     HWND h = w->hwnd;
+    s.scrollTrack.cursor = screen;
+    s.scrollTrack.nextRepeat = Now() + kRepeatDelay;
     s.scrollTrack.prevCapture = SetCapture(h);
     if (part != SB_THUMBTRACK)
         Notify(w, bar, part, 0);
+}
+
+void CheckScrollRepeat()
+{
+    State& s = S();
+    ScrollTrack& t = s.scrollTrack;
+    if (!t.active || t.part == SB_THUMBTRACK || (LONG)(Now() - t.nextRepeat) < 0)
+        return;
+    Window* w = Find(t.hwnd);
+    if (!w)
+        return;
+    t.nextRepeat = Now() + kRepeatInterval;
+    // Only while the cursor is still on the part pressed.
+    RECT wr = WindowRectScreen(w);
+    POINT p = {t.cursor.x - wr.left, t.cursor.y - wr.top};
+    if (ScrollHitPart(w, t.bar, p, nullptr) == t.part)
+        Notify(w, t.bar, t.part, 0);
 }
 
 // Mouse input while a scroll bar is being pressed goes to the bar.
@@ -258,6 +281,7 @@ bool ScrollTrackingMouse(const InputEvent& e)
     RECT wr = WindowRectScreen(w);
     int along = bar == SB_VERT ? e.pt.y - wr.top : e.pt.x - wr.left;
     if (e.button == WM_MOUSEMOVE) {
+        s.scrollTrack.cursor = e.pt;
         if (s.scrollTrack.part == SB_THUMBTRACK) {
             int pos = TrackPosFor(w, bar, along);
             if (pos != sb.nTrackPos) {

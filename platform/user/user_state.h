@@ -137,6 +137,8 @@ struct ScrollTrack {
     int part = 0;  // SB_LINEUP, SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_THUMBTRACK
     int grabOffset = 0;
     HWND prevCapture = nullptr;
+    DWORD nextRepeat = 0;  // arrows and shaft repeat while held
+    POINT cursor = {};
 };
 
 // TrackMouseEvent: one window tracked at a time, as the cursor is over one.
@@ -274,6 +276,8 @@ int ScrollHitPart(Window* w, int bar, POINT windowPt, int* thumbStart);
 void StartScrollTracking(Window* w, int bar, POINT screenPt);
 bool ScrollTrackingMouse(const InputEvent& e);
 void RedrawScrollBar(Window* w, int bar);
+// A held arrow or shaft repeats its code on the clock.
+void CheckScrollRepeat();
 ScrollBarState* BarState(Window* w, int bar);
 
 // ---- messages (message.cpp) -------------------------------------------------------

@@ -151,3 +151,30 @@ TEST_F(ScrollBarTest, BarIsPaintedInTheFrame)
     // The client area stays white.
     EXPECT_EQ(ScreenPixel(100, 100), RGB(255, 255, 255));
 }
+
+TEST_F(ScrollBarTest, HeldArrowRepeatsOnTheClock)
+{
+    MakeScrolled();
+    SCROLLINFO si = {sizeof(si), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 10, 0, 0};
+    SetScrollInfo(m_w, SB_VERT, &si, TRUE);
+    Clear();
+    SetCursorPos(190, 190);
+    Press();
+    EXPECT_EQ(m_recorder.Count(WM_VSCROLL), 1);
+    Advance(399);
+    EXPECT_EQ(m_recorder.Count(WM_VSCROLL), 1) << "the first repeat waits 400 ms";
+    Advance(1);
+    EXPECT_EQ(m_recorder.Count(WM_VSCROLL), 2);
+    Advance(50);
+    Advance(50);
+    EXPECT_EQ(m_recorder.Count(WM_VSCROLL), 4);
+    MoveMouse(190, 100);  // off the arrow: no repeats while away
+    Advance(100);
+    EXPECT_EQ(m_recorder.Count(WM_VSCROLL), 4);
+    Release();
+    EXPECT_SEQUENCE((Seq{"w WM_VSCROLL code=1 pos=0", "w WM_VSCROLL code=1 pos=0", "w WM_VSCROLL code=1 pos=0",
+                         "w WM_VSCROLL code=1 pos=0", "w WM_VSCROLL code=8 pos=0"}),
+                    Only({WM_VSCROLL}));
+    Advance(1000);
+    EXPECT_EQ(m_recorder.Count(WM_VSCROLL), 5);
+}
