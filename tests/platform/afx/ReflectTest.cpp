@@ -127,6 +127,19 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT) override {}
 };
 
+class CSortedList : public CListBox {
+public:
+    int CompareItem(LPCOMPAREITEMSTRUCT lpCIS) override
+    {
+        g_log.push_back("list compare " + std::to_string(lpCIS->itemData1) + " " + std::to_string(lpCIS->itemData2));
+        return lpCIS->itemData1 < lpCIS->itemData2 ? -1 : lpCIS->itemData1 > lpCIS->itemData2 ? 1 : 0;
+    }
+    void DeleteItem(LPDELETEITEMSTRUCT lpDIS) override
+    {
+        g_log.push_back("list delete " + std::to_string(lpDIS->itemData));
+    }
+};
+
 class CReflectScroll : public CScrollBar {
 protected:
     afx_msg void HScroll(UINT nSBCode, UINT nPos)
@@ -345,6 +358,28 @@ TEST_F(ReflectTest, MeasureItemAtCreationReachesTheListBox)
                             &parent, ID_CHILD));
     EXPECT_SEQUENCE((Lines{"list measureitem " + std::to_string(ODT_LISTBOX)}), g_log);
     EXPECT_EQ(23, list.GetItemHeight(0));
+}
+
+TEST_F(ReflectTest, CompareAndDeleteItemReachTheListBox)
+{
+    CParentWnd parent;
+    MakeParent(parent);
+    CSortedList list;
+    ASSERT_TRUE(list.SubclassWindow(afxtest::CreatePlainChild(parent.m_hWnd, ID_CHILD)));
+    COMPAREITEMSTRUCT cis = {};
+    cis.CtlType = ODT_LISTBOX;
+    cis.CtlID = ID_CHILD;
+    cis.hwndItem = list.m_hWnd;
+    cis.itemData1 = 5;
+    cis.itemData2 = 9;
+    EXPECT_EQ(-1, parent.SendMessage(WM_COMPAREITEM, ID_CHILD, (LPARAM)&cis));
+    DELETEITEMSTRUCT dis = {};
+    dis.CtlType = ODT_LISTBOX;
+    dis.CtlID = ID_CHILD;
+    dis.hwndItem = list.m_hWnd;
+    dis.itemData = 77;
+    parent.SendMessage(WM_DELETEITEM, ID_CHILD, (LPARAM)&dis);
+    EXPECT_SEQUENCE((Lines{"list compare 5 9", "list delete 77"}), g_log);
 }
 
 TEST_F(ReflectTest, CtlColorReflectsUnlessTheChildAnswersNull)
