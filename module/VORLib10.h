@@ -13,3 +13,4 @@
 #include "ColorListBox.h"
 #include "VORSplitterWnd.h"
 #include "ZeSplitterWnd.h"
+#include "ButtonVX.h"
