@@ -346,6 +346,14 @@ VORAPI LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
         if (s.capture == hWnd)
             ReleaseCapture();
         return 0;
+    case WM_SETREDRAW:
+        // Only the visible bit changes: nothing is hidden or invalidated; the
+        // caller invalidates when it turns redrawing back on.
+        if (wp)
+            w->style |= WS_VISIBLE;
+        else
+            w->style &= ~WS_VISIBLE;
+        return 0;
     case WM_SHOWWINDOW:
     case WM_GETFONT:
     case WM_SETFONT:

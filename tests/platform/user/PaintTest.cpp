@@ -376,3 +376,23 @@ TEST_F(PaintTest, CaptionFollowsActivation)
     EXPECT_FALSE(IsWindow(w));
     EXPECT_TRUE(IsWindow(other));
 }
+
+TEST_F(PaintTest, SetRedrawFalseStopsPaintingUntilTurnedBackOn)
+{
+    HWND w = Make("w", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    m_colour[w] = kBlue;
+    PaintInColours();
+    Pump();
+    ASSERT_EQ(ScreenPixel(50, 50), kBlue);
+    m_colour[w] = kRed;
+    SendMessageA(w, WM_SETREDRAW, FALSE, 0);
+    Clear();
+    InvalidateRect(w, nullptr, TRUE);
+    Pump();
+    EXPECT_EQ(m_recorder.Count(WM_PAINT), 0);
+    EXPECT_EQ(ScreenPixel(50, 50), kBlue) << "the old pixels stay: nothing was hidden";
+    SendMessageA(w, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(w, nullptr, TRUE);
+    Pump();
+    EXPECT_EQ(ScreenPixel(50, 50), kRed);
+}
