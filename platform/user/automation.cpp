@@ -95,11 +95,12 @@ void ResetPlatform()
         // Reset hooks of the rooms above may have created windows again.
         DestroyAllWindows();
         ResetCursors();
-        g_state.reset();
     }
-    g_clock = 0;
     ResetGlobalMemory();
+    // GDI goes while the old state still answers any call it makes.
     gdi::Reset();
+    g_state.reset();
+    g_clock = 0;
     Start();
 }
 

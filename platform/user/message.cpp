@@ -537,7 +537,7 @@ VORAPI BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR id)
             s.timers.erase(it);
             return TRUE;
         }
-    SetLastError(1402L);  // ERROR_INVALID_TIMER_ID? close enough: no such timer
+    SetLastError(ERROR_INVALID_PARAMETER);  // no such timer
     return FALSE;
 }
 

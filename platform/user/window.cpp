@@ -1009,8 +1009,8 @@ VORAPI LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int index, LONG_PTR v)
         if (!Find(hWnd))
             return old;
         if (index == GWL_STYLE) {
-            // WS_VISIBLE and WS_CHILD change only through their own calls'
-            // effects; here they are taken as the caller asks, as Windows does.
+            // Taken as asked, WS_VISIBLE included: setting the bit shows
+            // nothing by itself, as on Windows.
             w->style = ss.styleNew;
         } else {
             w->exStyle = ss.styleNew;
