@@ -426,6 +426,28 @@ HICON LoadGroupImage(HINSTANCE hInst, LPCSTR name, bool cursor, int cx, int cy, 
     return h;
 }
 
+// A system cursor or icon: built on first use, then the same handle.
+HICON SystemImage(LPCSTR name, bool cursor)
+{
+    static const WORD cursors[] = {32512, 32513, 32514, 32515, 32516, 32640, 32641, 32642,
+                                   32643, 32644, 32645, 32646, 32648, 32649, 32650, 32651};
+    WORD id = IS_INTRESOURCE(name) ? (WORD)(ULONG_PTR)name : 0;
+    bool known = cursor ? std::find(std::begin(cursors), std::end(cursors), id) != std::end(cursors)
+                        : (id >= 32512 && id <= 32517);
+    if (!known) {
+        SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+        return nullptr;
+    }
+    auto& m = cursor ? SystemCursors() : SystemIcons();
+    auto it = m.find(id);
+    if (it != m.end())
+        return it->second;
+    HICON h = cursor ? BuildSystemCursor(id) : BuildSystemIcon(id);
+    if (h)
+        m[id] = h;
+    return h;
+}
+
 }  // namespace
 
 void ResetCursors()
@@ -470,27 +492,8 @@ VORAPI HCURSOR WINAPI LoadCursorA(HINSTANCE hInst, LPCSTR name)
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    if (!hInst) {
-        if (!IS_INTRESOURCE(name)) {
-            SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
-            return nullptr;
-        }
-        WORD id = (WORD)(ULONG_PTR)name;
-        static const WORD known[] = {32512, 32513, 32514, 32515, 32516, 32640, 32641, 32642, 32643,
-                                     32644, 32645, 32646, 32648, 32649, 32650, 32651};
-        if (std::find(std::begin(known), std::end(known), id) == std::end(known)) {
-            SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
-            return nullptr;
-        }
-        auto& m = SystemCursors();
-        auto it = m.find(id);
-        if (it != m.end())
-            return it->second;
-        HCURSOR h = BuildSystemCursor(id);
-        if (h)
-            m[id] = h;
-        return h;
-    }
+    if (!hInst)
+        return SystemImage(name, true);
     return LoadGroupImage(hInst, name, true, 0, 0, true);
 }
 
@@ -501,25 +504,8 @@ VORAPI HICON WINAPI LoadIconA(HINSTANCE hInst, LPCSTR name)
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    if (!hInst) {
-        if (!IS_INTRESOURCE(name)) {
-            SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
-            return nullptr;
-        }
-        WORD id = (WORD)(ULONG_PTR)name;
-        if (id < 32512 || id > 32517) {
-            SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
-            return nullptr;
-        }
-        auto& m = SystemIcons();
-        auto it = m.find(id);
-        if (it != m.end())
-            return it->second;
-        HICON h = BuildSystemIcon(id);
-        if (h)
-            m[id] = h;
-        return h;
-    }
+    if (!hInst)
+        return SystemImage(name, false);
     return LoadGroupImage(hInst, name, false, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), true);
 }
 

@@ -8,22 +8,17 @@ namespace vor::user {
 
 namespace {
 
-bool In(const RECT& r, POINT p)
-{
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
 LRESULT HitTest(Window* w, POINT screen)
 {
     RECT wr = WindowRectScreen(w);
-    if (!In(wr, screen))
+    if (!PtIn(wr, screen))
         return HTNOWHERE;
     RECT cr = ClientRectScreen(w);
-    if (In(cr, screen))
+    if (PtIn(cr, screen))
         return HTCLIENT;
     POINT p = {screen.x - wr.left, screen.y - wr.top};
     NonClientLayout l = LayoutNonClient(w);
-    if (!In(l.frameInner, p)) {
+    if (!PtIn(l.frameInner, p)) {
         if (!(w->style & WS_THICKFRAME))
             return HTBORDER;
         int W = wr.right - wr.left, H = wr.bottom - wr.top;
@@ -39,16 +34,16 @@ LRESULT HitTest(Window* w, POINT screen)
             return p.y < corner ? HTTOPRIGHT : p.y >= H - corner ? HTBOTTOMRIGHT : HTRIGHT;
         return HTBORDER;
     }
-    if (In(l.caption, p) || (l.caption.bottom > l.caption.top && p.y == l.caption.bottom)) {
-        if (In(l.close, p))
+    if (PtIn(l.caption, p) || (l.caption.bottom > l.caption.top && p.y == l.caption.bottom)) {
+        if (PtIn(l.close, p))
             return HTCLOSE;
         return HTCAPTION;
     }
-    if (In(l.vscroll, p))
+    if (PtIn(l.vscroll, p))
         return HTVSCROLL;
-    if (In(l.hscroll, p))
+    if (PtIn(l.hscroll, p))
         return HTHSCROLL;
-    if (In(l.sizeBox, p))
+    if (PtIn(l.sizeBox, p))
         return (w->style & WS_THICKFRAME) ? HTBOTTOMRIGHT : HTNOWHERE;
     return HTBORDER;
 }

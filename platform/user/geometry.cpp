@@ -13,11 +13,6 @@ RECT Offset(RECT r, int dx, int dy)
     return RECT{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
 }
 
-bool Contains(const RECT& r, POINT p)
-{
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
 int FrameWidth(DWORD style, DWORD exStyle)
 {
     if (style & WS_THICKFRAME)
@@ -163,7 +158,7 @@ Window* WindowAtPoint(POINT pt, bool skipDisabled)
         for (Window* c : level->children) {
             if (!(c->style & WS_VISIBLE) || c->destroyed)
                 continue;
-            if (!Contains(WindowRectScreen(c), pt))
+            if (!PtIn(WindowRectScreen(c), pt))
                 continue;
             if (skipDisabled && (c->style & WS_DISABLED) && (c->style & WS_CHILD))
                 continue;
@@ -173,7 +168,7 @@ Window* WindowAtPoint(POINT pt, bool skipDisabled)
         if (!hit)
             break;
         found = hit;
-        if (!Contains(ClientRectScreen(hit), pt))
+        if (!PtIn(ClientRectScreen(hit), pt))
             break;
         level = hit;
     }
@@ -453,7 +448,7 @@ VORAPI HWND WINAPI ChildWindowFromPointEx(HWND hParent, POINT pt, UINT flags)
     if (!p)
         return nullptr;
     RECT rc = {0, 0, p->rcClient.right - p->rcClient.left, p->rcClient.bottom - p->rcClient.top};
-    if (!Contains(rc, pt))
+    if (!PtIn(rc, pt))
         return nullptr;
     for (Window* c : p->children) {
         if ((flags & CWP_SKIPINVISIBLE) && !(c->style & WS_VISIBLE))
@@ -462,7 +457,7 @@ VORAPI HWND WINAPI ChildWindowFromPointEx(HWND hParent, POINT pt, UINT flags)
             continue;
         if ((flags & CWP_SKIPTRANSPARENT) && (c->exStyle & WS_EX_TRANSPARENT))
             continue;
-        if (Contains(c->rcWindow, pt))
+        if (PtIn(c->rcWindow, pt))
             return c->hwnd;
     }
     return hParent;

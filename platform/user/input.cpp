@@ -113,11 +113,6 @@ int ButtonVk(UINT m)
     return 0;
 }
 
-bool In(const RECT& r, POINT p)
-{
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
 void ClampToScreen(POINT& p)
 {
     State& s = S();
@@ -162,7 +157,7 @@ void TrackMouse(Window* under, bool client, POINT pt)
     if (inside && under == tracked)
         inside = nonclient ? !client : client;
     else if (inside)
-        inside = In(ClientRectScreen(tracked), pt) != nonclient;
+        inside = PtIn(ClientRectScreen(tracked), pt) != nonclient;
     if (!inside) {
         if (t.flags & TME_LEAVE)
             PostTo(t.hwnd, nonclient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
@@ -621,7 +616,7 @@ VORAPI BOOL WINAPI TrackMouseEvent(LPTRACKMOUSEEVENT tme)
     }
     // Not over the window (or the part asked for): the leave comes at once.
     bool over = WindowAtPoint(s.cursorPos, true) == w &&
-                In(ClientRectScreen(w), s.cursorPos) != nonclient;
+                PtIn(ClientRectScreen(w), s.cursorPos) != nonclient;
     if (!over) {
         if (want & TME_LEAVE)
             PostTo(w->hwnd, nonclient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);

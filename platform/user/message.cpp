@@ -375,17 +375,8 @@ VORAPI LRESULT WINAPI DispatchMessageA(const MSG* msg)
     if (!w)
         return 0;
     WindowRef keep = Ref(w);
-    if (msg->message == WM_PAINT) {
-        w->paintedThisDispatch = false;
-        LRESULT r = Send(w, WM_PAINT, msg->wParam, msg->lParam);
-        if (!w->destroyed && !w->paintedThisDispatch) {
-            // A handler that never called BeginPaint: the window counts as
-            // painted, so the queue does not produce WM_PAINT forever.
-            w->update.Clear();
-            w->erase = w->ncPaint = w->internalPaint = false;
-        }
-        return r;
-    }
+    if (msg->message == WM_PAINT)
+        return SendPaint(w, msg->wParam, msg->lParam);
     return Send(w, msg->message, msg->wParam, msg->lParam);
 }
 

@@ -277,22 +277,28 @@ void EraseNow(Window* w, bool children)
                 EraseNow(c, true);
 }
 
+LRESULT SendPaint(Window* w, WPARAM wp, LPARAM lp)
+{
+    WindowRef keep = Ref(w);
+    w->paintedThisDispatch = false;
+    LRESULT r = Send(w, WM_PAINT, wp, lp);
+    if (!w->destroyed && !w->paintedThisDispatch) {
+        // A handler that never called BeginPaint: the window counts as
+        // painted, so that WM_PAINT does not come forever.
+        w->update.Clear();
+        w->erase = w->ncPaint = w->internalPaint = false;
+    }
+    return r;
+}
+
 void UpdateNow(Window* w, bool children)
 {
     if (!w || w->destroyed)
         return;
     WindowRef keep = Ref(w);
     HWND h = w->hwnd;
-    if (NeedsPaint(w)) {
-        w->paintedThisDispatch = false;
-        Send(w, WM_PAINT, 0, 0);
-        if (Find(h) && !w->paintedThisDispatch) {
-            // A handler that painted nothing: the window counts as painted,
-            // so that an update loop never runs forever.
-            w->update.Clear();
-            w->erase = w->ncPaint = w->internalPaint = false;
-        }
-    }
+    if (NeedsPaint(w))
+        SendPaint(w, 0, 0);
     if (children && Find(h))
         for (Window* c : std::vector<Window*>(w->children))
             if (Find(c->hwnd))

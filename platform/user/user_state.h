@@ -213,6 +213,11 @@ struct State {
     UINT nextRegisteredMessage = 0xC000;
 };
 
+inline bool PtIn(const RECT& r, POINT p)
+{
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
 // ---- the state and its life ----------------------------------------------
 State& S();         // initialises the platform on first use
 bool Initialised();
@@ -262,6 +267,9 @@ void ValidateWindow(Window* w, const Region* rgnWindowCoords, bool children);
 Window* NextWindowToPaint(HWND filter);
 void EraseNow(Window* w, bool children);
 void UpdateNow(Window* w, bool children);
+// Sends WM_PAINT; a window whose handler never called BeginPaint is valid
+// afterwards all the same.
+LRESULT SendPaint(Window* w, WPARAM wp, LPARAM lp);
 void ForgetDCs(Window* w);
 HDC MakeDC(Window* w, bool windowDC, DWORD flags, const Region* extra, bool intersect);
 Region RegionFromHrgn(HRGN h);
