@@ -132,8 +132,13 @@ CGdiObject* CDC::SelectObject(CGdiObject* pObject)
     HGDIOBJ hObject = HandleOf(pObject);
     if (hObject == NULL)
         return NULL;
-    if (::GetObjectType(hObject) == OBJ_REGION)
-        return NULL;  // regions select as a clip region and answer a type, not an object
+    if (::GetObjectType(hObject) == OBJ_REGION) {
+        // A region selects as the clip region and answers a region type,
+        // which is no object: select it and answer NULL.
+        HRGN hRgn = (HRGN)hObject;
+        SetBoth<int>(m_hDC, m_hAttribDC, ERROR, [hRgn](HDC h) { return ::SelectClipRgn(h, hRgn); });
+        return NULL;
+    }
     return CGdiObject::FromHandle(SelectObject(hObject));
 }
 

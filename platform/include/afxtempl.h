@@ -40,12 +40,15 @@ inline BOOL AFXAPI CompareElements(const TYPE* pElement1, const ARG_TYPE* pEleme
     return *pElement1 == *pElement2;
 }
 
-// The hash of a map key: integers and pointers by value. Specialise it for
-// other key types, as in MFC.
+// The hash of a map key: integers and pointers by value (their low bits
+// folded with the bits above the alignment of a pointer, so that small
+// integers and aligned pointers both spread). Specialise it for other key
+// types, as in MFC.
 template <class ARG_KEY>
 inline UINT AFXAPI HashKey(ARG_KEY key)
 {
-    return ((UINT)(ULONG_PTR)key) >> 4;
+    ULONG_PTR v = (ULONG_PTR)key;
+    return (UINT)v ^ (UINT)(v >> 4) ^ (UINT)((ULONGLONG)v >> 32);
 }
 
 template <>

@@ -131,6 +131,14 @@ TEST_F(DCTest, SelectingARegionClipsAndAnswersItsType)
     m_dc.SelectClipRgn(nullptr);
     EXPECT_EQ(Row(10, 0, 8), "WWWWBBBB");
 
+    // Through the CGdiObject form a region still clips, but answers no object.
+    CRgn small;
+    ASSERT_TRUE(small.CreateRectRgn(7, 7, 9, 9));
+    EXPECT_EQ(m_dc.SelectObject(static_cast<CGdiObject*>(&small)), nullptr);
+    EXPECT_EQ(m_dc.GetClipBox(&box), SIMPLEREGION);
+    EXPECT_TRUE(box == CRect(7, 7, 9, 9));
+    m_dc.SelectClipRgn(nullptr);
+
     m_dc.IntersectClipRect(CRect(1, 0, 3, 32));
     m_dc.FillSolidRect(0, 12, 8, 1, kBlue);
     m_dc.SelectClipRgn(nullptr);
