@@ -64,6 +64,20 @@ bool InSet(LPCTSTR set, TCHAR ch)
     return ch != '\0' && set != NULL && std::strchr(set, ch) != NULL;
 }
 
+// The first occurrence of sub that starts on a character boundary at or
+// after pFrom (a match may not begin on a trail byte); NULL if none. The
+// walk starts at text, which must be a character boundary not after pFrom.
+LPCTSTR FindSub(LPCTSTR text, LPCTSTR pFrom, LPCTSTR sub)
+{
+    size_t nSub = std::strlen(sub);
+    for (LPCTSTR p = text;; p += CharLen(p)) {
+        if (p >= pFrom && std::strncmp(p, sub, nSub) == 0)
+            return p;
+        if (*p == '\0')
+            return NULL;
+    }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -623,7 +637,7 @@ int CString::Replace(LPCTSTR lpszOld, LPCTSTR lpszNew)
         return 0;
     int nNewLen = SafeStrlen(lpszNew);
     int nCount = 0;
-    for (LPCTSTR p = std::strstr(m_pchData, lpszOld); p != NULL; p = std::strstr(p + nOldLen, lpszOld))
+    for (LPCTSTR p = FindSub(m_pchData, m_pchData, lpszOld); p != NULL; p = FindSub(p, p + nOldLen, lpszOld))
         ++nCount;
     if (nCount == 0)
         return 0;
@@ -631,12 +645,14 @@ int CString::Replace(LPCTSTR lpszOld, LPCTSTR lpszNew)
     CString result;
     LPTSTR dst = result.GetBufferSetLength(GetLength() + nCount * (nNewLen - nOldLen));
     LPCTSTR src = m_pchData;
-    for (LPCTSTR p = std::strstr(src, lpszOld); p != NULL; p = std::strstr(src, lpszOld)) {
+    LPCTSTR pWalk = m_pchData;
+    for (LPCTSTR p = FindSub(pWalk, src, lpszOld); p != NULL; p = FindSub(pWalk, src, lpszOld)) {
         std::memcpy(dst, src, (size_t)(p - src));
         dst += p - src;
         std::memcpy(dst, lpszNew, (size_t)nNewLen);
         dst += nNewLen;
         src = p + nOldLen;
+        pWalk = p;
     }
     std::strcpy(dst, src);
     *this = std::move(result);
@@ -736,7 +752,7 @@ int CString::Find(LPCTSTR lpszSub, int nStart) const
         return -1;
     if (nStart < 0)
         nStart = 0;
-    LPCTSTR p = std::strstr(m_pchData + nStart, lpszSub);
+    LPCTSTR p = FindSub(m_pchData, m_pchData + nStart, lpszSub);
     return p == NULL ? -1 : (int)(p - m_pchData);
 }
 

@@ -365,6 +365,13 @@ TEST(StringSearch, TrailBytesOfDoubleByteCharactersNeverMatch)
     CString u("\x95\x61x");
     u.MakeUpper();
     EXPECT_STREQ(u, "\x95\x61X");
+    // "\x95\x41" is one character; the "A" inside it is no match.
+    CString d("\x95\x41" "A\x95\x41");
+    EXPECT_EQ(d.Find("A"), 2);
+    EXPECT_EQ(d.Find("A", 3), -1);
+    EXPECT_EQ(d.Find("\x41\x41"), -1);
+    EXPECT_EQ(d.Replace("A", "b"), 1);
+    EXPECT_STREQ(d, "\x95\x41" "b\x95\x41");
     CString r("a\xB0\xA1z");
     r.MakeReverse();
     EXPECT_STREQ(r, "z\xB0\xA1" "a");
