@@ -3,6 +3,7 @@
 // released over the button and the space bar send BN_CLICKED to the parent.
 #include "Button.h"
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 
@@ -24,14 +25,15 @@ struct Button {
     UINT imageType = IMAGE_ICON;
 };
 
-std::unordered_map<HWND, Button*>& Buttons() {
-    static std::unordered_map<HWND, Button*> map;
+std::unordered_map<HWND, std::unique_ptr<Button>>& Buttons() {
+    // The map owns the controls' states, so none outlives the process unfreed.
+    static std::unordered_map<HWND, std::unique_ptr<Button>> map;
     return map;
 }
 
 Button* Get(HWND hwnd) {
     auto it = Buttons().find(hwnd);
-    return it == Buttons().end() ? nullptr : it->second;
+    return it == Buttons().end() ? nullptr : it->second.get();
 }
 
 LONG Style(const Button* b) { return GetWindowLongA(b->hwnd, GWL_STYLE); }
@@ -320,13 +322,12 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (msg != WM_NCCREATE) return DefWindowProcA(hwnd, msg, wp, lp);
         b = new Button;
         b->hwnd = hwnd;
-        Buttons()[hwnd] = b;
+        Buttons()[hwnd].reset(b);
         return DefWindowProcA(hwnd, msg, wp, lp);
     }
     switch (msg) {
         case WM_NCDESTROY:
-            Buttons().erase(hwnd);
-            delete b;
+            Buttons().erase(hwnd);  // frees the state
             return DefWindowProcA(hwnd, msg, wp, lp);
         case WM_GETDLGCODE: {
             LONG t = Type(b);

@@ -5,6 +5,7 @@
 #include "ComboBox.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <unordered_map>
 
@@ -35,14 +36,15 @@ struct ComboBox {
     int selAtDrop = -1;
 };
 
-std::unordered_map<HWND, ComboBox*>& Combos() {
-    static std::unordered_map<HWND, ComboBox*> map;
+std::unordered_map<HWND, std::unique_ptr<ComboBox>>& Combos() {
+    // The map owns the controls' states, so none outlives the process unfreed.
+    static std::unordered_map<HWND, std::unique_ptr<ComboBox>> map;
     return map;
 }
 
 ComboBox* Get(HWND hwnd) {
     auto it = Combos().find(hwnd);
-    return it == Combos().end() ? nullptr : it->second;
+    return it == Combos().end() ? nullptr : it->second.get();
 }
 
 ComboBox* FromEdit(HWND edit) {
@@ -361,7 +363,7 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (msg != WM_NCCREATE) return DefWindowProcA(hwnd, msg, wp, lp);
         c = new ComboBox;
         c->hwnd = hwnd;
-        Combos()[hwnd] = c;
+        Combos()[hwnd].reset(c);
         // Scroll bars are the list's: the combo box itself shows none.
         LONG style = GetWindowLongA(hwnd, GWL_STYLE);
         c->listScroll = (DWORD)style & (WS_VSCROLL | WS_HSCROLL);
@@ -379,8 +381,7 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             }
             return 0;
         case WM_NCDESTROY:
-            Combos().erase(hwnd);
-            delete c;
+            Combos().erase(hwnd);  // frees the state
             return DefWindowProcA(hwnd, msg, wp, lp);
         case WM_WINDOWPOSCHANGING: {
             auto* wp2 = (WINDOWPOS*)lp;

@@ -6,6 +6,7 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -46,14 +47,15 @@ struct ListBox {
     bool hscroll = false;
 };
 
-std::unordered_map<HWND, ListBox*>& Boxes() {
-    static std::unordered_map<HWND, ListBox*> map;
+std::unordered_map<HWND, std::unique_ptr<ListBox>>& Boxes() {
+    // The map owns the controls' states, so none outlives the process unfreed.
+    static std::unordered_map<HWND, std::unique_ptr<ListBox>> map;
     return map;
 }
 
 ListBox* Get(HWND hwnd) {
     auto it = Boxes().find(hwnd);
-    return it == Boxes().end() ? nullptr : it->second;
+    return it == Boxes().end() ? nullptr : it->second.get();
 }
 
 LONG Style(const ListBox* b) { return GetWindowLongA(b->hwnd, GWL_STYLE); }
@@ -564,7 +566,7 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         // A drop-down list is created with its combo box as the creation parameter.
         auto* cs = (const CREATESTRUCTA*)lp;
         if (b->combo && cs) b->comboOwner = (HWND)cs->lpCreateParams;
-        Boxes()[hwnd] = b;
+        Boxes()[hwnd].reset(b);
         return DefWindowProcA(hwnd, msg, wp, lp);
     }
     switch (msg) {
@@ -592,8 +594,7 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_NCDESTROY: {
             for (int i = 0; i < Count(b); ++i) SendDeleteItem(b, i);
-            Boxes().erase(hwnd);
-            delete b;
+            Boxes().erase(hwnd);  // frees the state
             return DefWindowProcA(hwnd, msg, wp, lp);
         }
         case WM_GETDLGCODE:

@@ -7,6 +7,7 @@
 #include "RichEdit.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -47,15 +48,16 @@ struct RichEdit {
     int lineHeight = 13;
 };
 
-std::unordered_map<HWND, RichEdit*>& Controls() {
-    static std::unordered_map<HWND, RichEdit*> map;
+std::unordered_map<HWND, std::unique_ptr<RichEdit>>& Controls() {
+    // The map owns the controls' states, so none outlives the process unfreed.
+    static std::unordered_map<HWND, std::unique_ptr<RichEdit>> map;
     return map;
 }
 
 RichEdit* Get(HWND hwnd) {
     auto& m = Controls();
     auto it = m.find(hwnd);
-    return it == m.end() ? nullptr : it->second;
+    return it == m.end() ? nullptr : it->second.get();
 }
 
 LONG SelMin(const RichEdit* e) { return std::min(e->anchor, e->caret); }
@@ -499,14 +501,13 @@ LRESULT CALLBACK RichEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         auto* cs = (CREATESTRUCTA*)lp;
         if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName)) e->text = cs->lpszName;
         if ((LONG)e->text.size() > e->limit) e->text.resize(e->limit);
-        Controls()[hwnd] = e;
+        Controls()[hwnd].reset(e);
         return TRUE;
     }
     switch (msg) {
         case WM_NCDESTROY: {
             if (e->boldFont) DeleteObject(e->boldFont);
-            Controls().erase(hwnd);
-            delete e;
+            Controls().erase(hwnd);  // frees the state
             return 0;
         }
         case WM_GETDLGCODE:

@@ -5,6 +5,7 @@
 #include "ToolTip.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -46,14 +47,15 @@ struct ToolTip {
     int maxWidth = -1;
 };
 
-std::unordered_map<HWND, ToolTip*>& Tips() {
-    static std::unordered_map<HWND, ToolTip*> map;
+std::unordered_map<HWND, std::unique_ptr<ToolTip>>& Tips() {
+    // The map owns the controls' states, so none outlives the process unfreed.
+    static std::unordered_map<HWND, std::unique_ptr<ToolTip>> map;
     return map;
 }
 
 ToolTip* Get(HWND hwnd) {
     auto it = Tips().find(hwnd);
-    return it == Tips().end() ? nullptr : it->second;
+    return it == Tips().end() ? nullptr : it->second.get();
 }
 
 UINT InitialDelay(const ToolTip* t) { return t->initial ? t->initial : GetDoubleClickTime(); }
@@ -256,13 +258,12 @@ LRESULT CALLBACK ToolTipProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (msg != WM_NCCREATE) return DefWindowProcA(hwnd, msg, wp, lp);
         t = new ToolTip;
         t->hwnd = hwnd;
-        Tips()[hwnd] = t;
+        Tips()[hwnd].reset(t);
         return DefWindowProcA(hwnd, msg, wp, lp);
     }
     switch (msg) {
         case WM_NCDESTROY:
-            Tips().erase(hwnd);
-            delete t;
+            Tips().erase(hwnd);  // frees the state
             return DefWindowProcA(hwnd, msg, wp, lp);
         case WM_NCHITTEST:
             return HTTRANSPARENT;
