@@ -49,7 +49,7 @@ ComboBox* Get(HWND hwnd) {
 
 ComboBox* FromEdit(HWND edit) {
     for (auto& [h, c] : Combos())
-        if (c->edit == edit) return c;
+        if (c->edit == edit) return c.get();
     return nullptr;
 }
 
