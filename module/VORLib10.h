@@ -14,3 +14,8 @@
 #include "VORSplitterWnd.h"
 #include "ZeSplitterWnd.h"
 #include "ButtonVX.h"
+#include "VORFlatComboBox.h"
+#include "VORInPlaceNotify.h"
+#include "VORInPlaceEdit.h"
+#include "VORInPlaceComboBox.h"
+#include "VORInPlaceButton.h"
