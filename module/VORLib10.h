@@ -9,6 +9,7 @@
 #include "VORInPlaceListCell.h"
 #include "VORInPlaceListColumn.h"
 #include "VORInPlaceListItem.h"
+#include "VORInPlaceListCtrl.h"
 #include "HorzListBox.h"
 #include "ColorListBox.h"
 #include "VORSplitterWnd.h"

@@ -1,0 +1,190 @@
+// CVORInPlaceListCtrl: the editable grid. A report-style list view whose
+// rows the grid draws itself and whose every cell opens its own in-place
+// editor (read-only or editable rich edit, combo box, push button) over the
+// current cell. Cell texts and settings live in row records
+// (CVORInPlaceListItem) kept as the list-view items' data values; columns
+// live in column records (CVORInPlaceListColumn) that can be hidden and
+// shown again without losing their logical place.
+//
+// Two column spaces: a logical column (nCol) indexes m_arrColumns and keeps
+// its number while hidden; a list-view column is a position among the shown
+// columns. Cell data and the current cell use logical columns, geometry and
+// drawing use list-view columns; LCtoRC / RCtoLC translate. Rows are
+// list-view item indices.
+//
+// The host creates the list view with LVS_REPORT and LVS_OWNERDRAWFIXED on a
+// framework parent window (the grid's drawing and selection handling arrive
+// as reflected notifications). Edits reach the grid's owner as WM_VOR_NOTIFY
+// (VORInPlaceNotify.h): source 0 code 1 asks whether a typed text may stand
+// (reply 0 accepts), code 5 reports it stored, source 3 code 4 reports a
+// press of a cell's button.
+//
+// Bad input (nothing crashes, nothing else changes):
+// - Cell setters (SetCellReadOnly ... SetCellChar): a row out of range or a
+//   negative nCol changes nothing and returns 0.
+// - InsertColumn with a negative nCol inserts nothing and returns -1.
+// - SetCellColor has no effect: colours belong to rows (SetItemColor).
+// - A list-view data value that is not one of the grid's records (set by
+//   someone else through the list view) is never taken for a record: reading
+//   the row gives it a fresh record, DeleteItem frees nothing for it.
+// - The current cell follows its row and column: rows inserted or deleted
+//   before it (by the grid or through the list view) and columns inserted or
+//   deleted before it move m_nCurRow / m_nCurCol along. Deleting the current
+//   row (or all rows) sets m_nCurRow to -1 and deleting the current column
+//   sets m_nCurCol to -1; an open editor stays open, but what is typed into
+//   it is then answered 0 and lands in no cell.
+#pragma once
+
+#include <afxwin.h>
+#include <afxcmn.h>
+#include <afxtempl.h>
+
+#include "VORInPlaceListCell.h"
+#include "VORInPlaceListColumn.h"
+#include "VORInPlaceListItem.h"
+#include "VORInPlaceNotify.h"
+#include "VORInPlaceEdit.h"
+#include "VORInPlaceComboBox.h"
+#include "VORInPlaceButton.h"
+
+class AFX_EXT_CLASS CVORInPlaceListCtrl : public CListCtrl {
+public:
+    CVORInPlaceListCtrl();
+    virtual ~CVORInPlaceListCtrl();
+
+    // ---- columns (nCol logical) ----
+    // Appends a logical column shown after the last list-view column; the
+    // list-view position, or -1 when the list view refused (it stays hidden).
+    int AddColumn(const char* lpszHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
+    // Inserts a logical column at nCol (hidden default columns fill a gap
+    // beyond the end), gives every row a cell there and shows it after the
+    // shown columns that precede it. nSubItem is not used. Returns nCol; -1
+    // for a negative nCol, which changes nothing.
+    int InsertColumn(int nCol, const char* lpszHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
+                     int nSubItem = -1);
+    // Hides and removes the column and every row's cell at nCol. Returns nCol.
+    int DeleteColumn(int nCol);
+    // Shows a hidden logical column at list-view position nPos.
+    void ShowColumn(int nCol, int nPos);
+    // Hides a shown logical column, remembering its current width.
+    void HideColumn(int nCol);
+    int GetColumnCount();
+    int GetHeaderCount();
+    // Null for a negative nCol; grows the array with hidden default columns
+    // to reach nCol. Valid until the column array next changes size.
+    CVORInPlaceListColumn* GetListColumn(int nCol);
+    int LCtoRC(int nCol);
+    int RCtoLC(int nRealCol);
+
+    // ---- rows ----
+    int InsertItem(int nRow, const char* lpszText);
+    int DeleteItem(int nRow);
+    int DeleteAllItems();
+    // Exchanges the records of nRow and nRow + nOffset (clamped); the target.
+    int MoveItem(int nRow, int nOffset);
+    // The row's record, created on first touch; null for a row out of range.
+    CVORInPlaceListItem* GetListItem(int nRow);
+    int SetItemText(int nRow, int nCol, const char* lpszText);
+    CString GetItemText(int nRow, int nCol);
+    int SetItemData(int nRow, DWORD dwData);
+    DWORD GetItemData(int nRow);
+    void SetItemColor(int nRow, COLORREF crText, COLORREF crBk, BOOL bRedraw = TRUE);
+    void SetItemImage(int nRow, int nImage, BOOL bRedraw = TRUE);
+
+    // ---- cell settings: 1, or 0 for a row out of range or negative nCol ----
+    int SetCellReadOnly(int nRow, int nCol, int nLimit = 10000);
+    int SetCellEdit(int nRow, int nCol, int nLimit = 10000);
+    // lpszStrings: the choices already joined with "\r\n".
+    int SetCellCombox(int nRow, int nCol, const char* const lpszStrings, int nLimit = 10000);
+    int SetCellEditCombox(int nRow, int nCol, const char* const lpszStrings, int nLimit = 10000);
+    // Every item followed by "\r\n", the last one included.
+    int SetCellCombox(int nRow, int nCol, CStringArray& strings, int nLimit = 10000);
+    int SetCellEditCombox(int nRow, int nCol, CStringArray& strings, int nLimit = 10000);
+    int SetCellButton(int nRow, int nCol, int nLimit = 10000);
+    int SetCellInt(int nRow, int nCol);
+    int SetCellReal(int nRow, int nCol);
+    int SetCellChar(int nRow, int nCol);
+    // No effect: cells carry no colours of their own.
+    void SetCellColor(int nRow, int nCol, COLORREF crText, COLORREF crBk);
+
+    // ---- geometry (nCol a list-view column) ----
+    // The row under a client point over the visible rows, and its list-view
+    // column in nCol (-1 with a result of -1). Outside report view: the
+    // message box, then -1.
+    int HitTestEx(CPoint& point, int& nCol);
+    // The cell's client rectangle: column 0 starts 15 pixels in when a normal
+    // image list is attached. FALSE, rect untouched, when out of range.
+    BOOL GetCellRect(int nRow, int nCol, CRect& rect);
+    // An in-place editor is open.
+    BOOL IsSelectCell();
+
+    // ---- editing (nCol logical) ----
+    void EditItem(int nRow, int nCol, BOOL bScroll);
+
+    // ---- notifications to the owner ----
+    int SendMessageTextChange(int nRow, int nCol, const char* pszText);
+    int SendMessageTextChanged(int nRow, int nCol, const char* pszText);
+    int SendMessageClick(int nRow, int nCol);
+    afx_msg LRESULT OnVorNotify(WPARAM wParam, LPARAM lParam);
+
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+    // Set by the host; the grid never changes them.
+    BOOL m_bEditable;         // cells open the editor of their kind (else read-only)
+    COLORREF m_crEditText;    // current cell of the focused selected row, edit mode
+    COLORREF m_crEditBk;
+    COLORREF m_crSelText;     // other cells of a selected row
+    COLORREF m_crSelBk;
+
+    int m_nCurRow;  // current cell: row, -1 none
+    int m_nCurCol;  // current cell: logical column, -1 none
+    CVORInPlaceEdit m_wndEdit;
+    CVORInPlaceComboBox m_wndCombo;
+    CVORInPlaceButton m_wndButton;
+    // Every row record the grid created and has not freed; the grid owns them.
+    CMap<CVORInPlaceListItem*, CVORInPlaceListItem*, BOOL, BOOL> m_mapItems;
+    CArray<CVORInPlaceListColumn, CVORInPlaceListColumn&> m_arrColumns;
+
+protected:
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnItemchanged(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnPaint();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    BOOL IsRowInRange(int nRow);
+    // The row's record when its data value is one of ours, else null;
+    // creates nothing.
+    CVORInPlaceListItem* FindListItem(int nRow);
+    // Records a new row record in m_mapItems, keeping lookups constant time.
+    void AddRecord(CVORInPlaceListItem* pItem);
+    void FreeRecord(CVORInPlaceListItem* pItem);
+    // The cell of a settable row and column, or null (row out of range,
+    // negative column).
+    CVORInPlaceListCell* CellForSetting(int nRow, int nCol);
+    int SetCellKind(int nRow, int nCol, INPLACE_CELL_TYPE nType, int nLimit, BOOL bStyle, DWORD dwStyle,
+                    const char* lpszStrings);
+    int SetCellFormat(int nRow, int nCol, INPLACE_DATA_FORAMAT nFormat);
+    static CString JoinChoices(CStringArray& strings);
+    // Destroys every open editor window: edit, button, combo box.
+    void DestroyEditors();
+    // Re-places the open editor over the current cell when it can be had.
+    void PlaceEditorOnCurrentCell();
+    void OnListItemInserted(int nItem);
+    void OnListItemDeleted(int nItem);
+    void ShowReportStyleMessage();
+    int SendNotify(int nSource, int nCode, const char* pszText, int nRow, int nCol);
+
+    // TRUE while the grid writes a fresh record into an item's data value:
+    // the list view's LVN_ITEMCHANGED for that write is not a selection
+    // change and must not reopen the editor from inside a paint.
+    BOOL m_bAttachingRecord;
+};

@@ -1,0 +1,267 @@
+// CVORInPlaceListCtrl: the current cell, its editor, and the input that
+// moves them (mouse presses, Left / Right, the list view's own selection
+// changes, scrolling).
+#include "VORInPlaceListCtrl.h"
+
+void CVORInPlaceListCtrl::DestroyEditors()
+{
+    if (m_wndEdit.IsWindow())
+        m_wndEdit.DestroyWindow();
+    if (m_wndButton.IsWindow())
+        m_wndButton.DestroyWindow();
+    if (m_wndCombo.IsWindow())
+        m_wndCombo.DestroyWindow();
+}
+
+void CVORInPlaceListCtrl::PlaceEditorOnCurrentCell()
+{
+    if (!IsSelectCell())
+        return;
+    CRect rcCell;
+    if (!GetCellRect(m_nCurRow, LCtoRC(m_nCurCol), rcCell))
+        return;
+    // Each editor adjusts the rectangle it is given; at most one is open.
+    m_wndEdit.MoveInPlaceWnd(rcCell);
+    m_wndCombo.MoveInPlaceWnd(rcCell);
+    m_wndButton.MoveInPlaceWnd(rcCell);
+}
+
+void CVORInPlaceListCtrl::EditItem(int nRow, int nCol, BOOL bScroll)
+{
+    if (!IsRowInRange(nRow))
+        return;
+    CVORInPlaceListItem* pItem = GetListItem(nRow);
+    if (pItem == NULL)
+        return;
+    if (nCol < 0 || nCol >= pItem->m_arrCells.GetSize())
+        return;
+    const int nPos = LCtoRC(nCol);
+    if (nPos < 0 || nPos >= GetHeaderCount())
+        return;
+
+    // May run OnItemchanged, and so an inner EditItem, right here.
+    CListCtrl::SetItemState(nRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    if (!(CListCtrl::GetItemState(nRow, LVIS_FOCUSED) & LVIS_FOCUSED))
+        return;
+
+    DestroyEditors();
+    m_nCurRow = nRow;
+    m_nCurCol = nCol;
+
+    // The row may have lost its record or the cell while the list view
+    // reported the selection; read afresh.
+    CString strText = GetItemText(nRow, nCol);
+    pItem = GetListItem(nRow);
+    if (pItem == NULL)
+        return;
+    CVORInPlaceListCell* pCell = pItem->GetListCell(nCol);
+    if (pCell == NULL)
+        return;
+    const INPLACE_CELL_TYPE nType = pCell->m_nCellType;
+    const DWORD dwStyle = pCell->m_dwStyle;
+    const int nLimit = pCell->m_nTextLimit;
+    const INPLACE_DATA_FORAMAT nFormat = pCell->m_nDataFormat;
+    CString strChoices = pCell->m_strComboboxString;
+
+    CRect rcCell;
+    if (!GetCellRect(nRow, LCtoRC(nCol), rcCell))
+        return;
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (bScroll && (rcCell.left < rcClient.left || rcCell.right > rcClient.right))
+        CListCtrl::Scroll(CSize(rcCell.left - rcClient.left, 0));
+
+    CRect rc = rcCell;  // the editors adjust the rectangle they are given
+    if (!m_bEditable || nType == INPLACE_CELL_READONLY || nType == INPLACE_CELL_EDIT) {
+        const BOOL bReadOnly = !m_bEditable || nType == INPLACE_CELL_READONLY;
+        const COLORREF crBk = m_bEditable ? m_crEditBk : m_crSelBk;
+        const COLORREF crText = m_bEditable ? m_crEditText : m_crSelText;
+        if (!m_wndEdit.CreateInPlaceWnd(this, rc, dwStyle))
+            return;
+        m_wndEdit.SendMessage(EM_SETBKGNDCOLOR, 0, (LPARAM)crBk);
+        m_wndEdit.SetTextStyle(crText, 0);
+        m_wndEdit.SetText(strText, TRUE);
+        m_wndEdit.SendMessage(EM_EXLIMITTEXT, 0, (LPARAM)nLimit);
+        m_wndEdit.SetFocus();
+        m_wndEdit.SetSel(0, (long)strText.GetLength());
+        if (bReadOnly)
+            m_wndEdit.SendMessage(EM_EXLIMITTEXT, 0, (LPARAM)nLimit);
+        m_wndEdit.SendMessage(EM_SETREADONLY, bReadOnly ? TRUE : FALSE, 0);
+        m_wndEdit.m_nDataFormat = nFormat;
+    } else if (nType == INPLACE_CELL_COMBOBOX) {
+        if (!m_wndCombo.CreateInPlaceWnd(this, rc, dwStyle))
+            return;
+        m_wndCombo.SetBackText(strChoices);
+        m_wndCombo.SetText(strText, TRUE);
+        m_wndCombo.SendMessage(CB_LIMITTEXT, (WPARAM)nLimit, 0);
+        m_wndCombo.SetFocus();
+        m_wndCombo.SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(0, strText.GetLength()));
+        m_wndCombo.m_nDataFormat = nFormat;
+    } else if (nType == INPLACE_CELL_BUTTON) {
+        m_wndButton.CreateInPlaceWnd(this, rc, dwStyle);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+void CVORInPlaceListCtrl::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    int nCol = -1;
+    const int nRow = HitTestEx(point, nCol);
+    if (!IsRowInRange(nRow) || nCol < 0 || nCol >= GetHeaderCount()) {
+        Default();
+        return;
+    }
+    const int nLogical = RCtoLC(nCol);
+    if (nLogical < 0 || nLogical >= GetColumnCount())
+        return;
+    if (nRow == m_nCurRow) {
+        m_nCurRow = nRow;
+        m_nCurCol = nLogical;
+        EditItem(nRow, nLogical, TRUE);
+        return;
+    }
+    m_nCurRow = nRow;
+    m_nCurCol = nLogical;
+    // The list view selects and focuses the row; OnItemchanged opens the
+    // editor, and the list view takes the focus after it.
+    Default();
+    if (m_wndEdit.IsWindow())
+        m_wndEdit.SetFocus();
+    else if (m_wndButton.IsWindow())
+        m_wndButton.SetFocus();
+    else if (m_wndCombo.IsWindow())
+        m_wndCombo.SetFocus();
+}
+
+void CVORInPlaceListCtrl::OnRButtonDown(UINT nFlags, CPoint point)
+{
+    int nCol = -1;
+    const int nRow = HitTestEx(point, nCol);
+    if (!IsRowInRange(nRow) || nCol < 0 || nCol >= GetHeaderCount()) {
+        Default();
+        return;
+    }
+    const int nLogical = RCtoLC(nCol);
+    if (nLogical < 0 || nLogical >= GetColumnCount())
+        return;
+    if (nRow == m_nCurRow) {
+        m_nCurRow = nRow;
+        m_nCurCol = nLogical;
+        EditItem(nRow, nLogical, TRUE);
+        return;
+    }
+    m_nCurRow = nRow;
+    m_nCurCol = nLogical;
+    Default();
+    if (m_wndEdit.IsWindow())
+        m_wndEdit.SetFocus();
+    else if (m_wndButton.IsWindow())
+        m_wndButton.SetFocus();
+    else if (m_wndCombo.IsWindow())
+        m_wndCombo.SetFocus();
+}
+
+// ---------------------------------------------------------------------------
+// Keys
+
+void CVORInPlaceListCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar != VK_LEFT && nChar != VK_RIGHT) {
+        Default();
+        return;
+    }
+    // Left and Right move between shown columns and never reach the list
+    // view (which would scroll sideways).
+    if (!IsRowInRange(m_nCurRow))
+        return;
+    const int nPos = LCtoRC(m_nCurCol);
+    const int nHeader = GetHeaderCount();
+    int nTarget = -1;
+    if (nChar == VK_LEFT && nPos > 0 && nPos < nHeader)
+        nTarget = nPos - 1;
+    else if (nChar == VK_RIGHT && nPos >= 0 && nPos < nHeader - 1)
+        nTarget = nPos + 1;
+    if (nTarget < 0)
+        return;
+    const int nLogical = RCtoLC(nTarget);
+    if (nLogical < 0 || nLogical >= GetColumnCount())
+        return;
+    m_nCurCol = nLogical;
+    EditItem(m_nCurRow, nLogical, TRUE);
+}
+
+// ---------------------------------------------------------------------------
+// Selection and scrolling
+
+void CVORInPlaceListCtrl::OnItemchanged(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    NMLISTVIEW* pNMListView = (NMLISTVIEW*)pNMHDR;
+    if (pResult != NULL)
+        *pResult = 0;
+    // The grid's own write of a fresh record changes no selection.
+    if (m_bAttachingRecord || pNMListView == NULL)
+        return;
+    if ((pNMListView->uOldState & LVIS_SELECTED) && !(pNMListView->uNewState & LVIS_SELECTED) &&
+        CListCtrl::GetNextItem(-1, LVNI_SELECTED) < 0)
+        DestroyEditors();
+
+    const int nItem = pNMListView->iItem;
+    if (!IsRowInRange(nItem))
+        return;
+    const UINT nBoth = LVIS_SELECTED | LVIS_FOCUSED;
+    if ((CListCtrl::GetItemState(nItem, nBoth) & nBoth) == nBoth) {
+        m_nCurRow = nItem;
+        if (m_nCurCol >= 0 && m_nCurCol < GetColumnCount())
+            EditItem(nItem, m_nCurCol, TRUE);
+    }
+}
+
+void CVORInPlaceListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    Default();
+    PlaceEditorOnCurrentCell();
+}
+
+void CVORInPlaceListCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    Default();
+    PlaceEditorOnCurrentCell();
+}
+
+// ---------------------------------------------------------------------------
+// Reflected messages
+
+BOOL CVORInPlaceListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_DRAWITEM) {
+        DrawItem((LPDRAWITEMSTRUCT)lParam);
+        if (pResult != NULL)
+            *pResult = TRUE;
+        return TRUE;
+    }
+    if (message == WM_NOTIFY && lParam != 0) {
+        NMHDR* pNMHDR = (NMHDR*)lParam;
+        if (pNMHDR->hwndFrom == m_hWnd) {
+            switch (pNMHDR->code) {
+            case LVN_ITEMCHANGED:
+                // Handled here, and the parent hears of it as well.
+                CWnd::OnChildNotify(message, wParam, lParam, pResult);
+                return FALSE;
+            case LVN_INSERTITEM:
+                OnListItemInserted(((NMLISTVIEW*)lParam)->iItem);
+                break;
+            case LVN_DELETEITEM:
+                OnListItemDeleted(((NMLISTVIEW*)lParam)->iItem);
+                break;
+            case LVN_DELETEALLITEMS:
+                m_nCurRow = -1;
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+}
