@@ -112,6 +112,9 @@ TEST_F(DCWindowTest, ClientDCDrawsInTheClientAreaAndIsReleased)
     EXPECT_EQ(VorGdiObjectCount(VOR_GDI_DC), m_nDCs);
     EXPECT_EQ(ClientPixel(0, 0), kRed);
     EXPECT_EQ(ClientPixel(4, 4), kGreen);
+    POINT origin = {0, 0};
+    ::ClientToScreen(m_hWnd, &origin);
+    EXPECT_EQ(ScreenPixel(origin.x, origin.y), kRed);  // where the window is on the screen
     EXPECT_NE(WindowPixel(0, 0), kRed);  // the border is outside the client area
 }
 
