@@ -70,7 +70,7 @@ void CVORInPlaceListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     CRect rcClient;
     GetClientRect(&rcClient);
     // Rows outside the client area cost nothing.
-    if (rcItem.top >= rcClient.bottom || rcItem.bottom <= rcClient.top)
+    if (rcItem.top > rcClient.bottom || rcItem.bottom < rcClient.top)
         return;
     if (!IsRowInRange(nRow))
         return;

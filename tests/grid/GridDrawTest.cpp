@@ -275,3 +275,23 @@ TEST_F(GridDrawTest, WithoutOwnerDrawingTheListViewDrawsItsOwnRows)
     // The list view's own first-column text, on the window colour.
     EXPECT_TRUE(HasPixelNear(CellArea(1, 0), RGB(0, 0, 0), 80));
 }
+
+TEST_F(GridDrawTest, TheRichEditTakesTheEditOrTheSelectionColours)
+{
+    CVORInPlaceListCtrl& g = MakeGrid({80, 160}, 4);
+    const struct {
+        BOOL bEditable;
+        int nRow;
+        COLORREF crBk;
+    } cases[] = {{TRUE, 1, kEditBk}, {FALSE, 2, kSelBk}};
+    for (const auto& c : cases) {
+        g.m_bEditable = c.bEditable;
+        ClickCell(c.nRow, 1);  // a read-only cell either way
+        ASSERT_TRUE(g.m_wndEdit.IsWindow());
+        EXPECT_TRUE(g.m_wndEdit.GetStyle() & ES_READONLY);
+        Paint();
+        CRect rc = ChildRect(g.m_wndEdit);
+        EXPECT_EQ(GridPixel(rc.right - 4, (rc.top + rc.bottom) / 2), c.crBk) << c.bEditable;
+        EXPECT_TRUE(HasPixelNear(rc, kWhite)) << c.bEditable;  // its text
+    }
+}

@@ -442,3 +442,64 @@ TEST_F(GridEditTest, EditItemRefusesCellsItCannotOpen)
     EXPECT_TRUE(Host().Notifications().empty());
     EXPECT_EQ(g.GetItemText(1, 2), CString("one"));
 }
+
+TEST_F(GridEditTest, TheParentHearsOfSelectionChangesAndAnotherOwnerHearsTheGrid)
+{
+    CVORInPlaceListCtrl& g = MakeEditGrid();
+    ClickCell(1, 1);
+    bool bChanged = false;
+    for (const auto& m : Host().Messages())
+        if (m.message == WM_NOTIFY && m.nCode == (UINT)LVN_ITEMCHANGED && m.hwndFrom == g.GetSafeHwnd())
+            bChanged = true;
+    EXPECT_TRUE(bChanged);
+
+    // A press inside the rich edit is reported to the grid only.
+    Host().ClearRecords();
+    CRect rcEdit = ChildRect(g.m_wndEdit);
+    POINT pt{rcEdit.left + 3, (rcEdit.top + rcEdit.bottom) / 2};
+    g.ClientToScreen(&pt);
+    Click(pt.x, pt.y);
+    EXPECT_TRUE(Host().Notifications().empty());
+    EXPECT_TRUE(g.m_wndEdit.IsWindow());
+
+    // With another owner the grid's reports go there, not to the parent.
+    vor::test::CVorTestHostWnd other;
+    ASSERT_TRUE(other.CreateHost(RECT{500, 500, 600, 560}, "other"));
+    other.NameWindow(g.GetSafeHwnd(), "grid");
+    g.SetOwner(&other);
+    other.QueueReply(1);  // and its verdict counts
+    g.m_wndEdit.SetFocus();
+    KeyPress(VK_END);
+    TypeText("7");
+    KeyPress(VK_END);  // the refusal put back the caret of the last click
+    TypeText("8");
+    EXPECT_TRUE(Host().Notifications().empty());
+    std::vector<std::string> lines;
+    for (const auto& r : other.Notifications())
+        lines.push_back(other.DescribeNotify(r));
+    EXPECT_SEQUENCE((std::vector<std::string>{GridLine(0, 1, "107", 1, 1), GridLine(0, 1, "108", 1, 1),
+                                              GridLine(0, 5, "108", 1, 1)}),
+                    lines);
+    EXPECT_EQ(g.GetItemText(1, 1), CString("108"));
+    g.SetOwner(NULL);
+}
+
+TEST_F(GridEditTest, EditItemOnAnotherRowLeavesOneEditorOnTheAskedCell)
+{
+    CVORInPlaceListCtrl& g = MakeEditGrid();
+    ClickCell(1, 1);  // the list view's selection reopens column 1 first
+    g.EditItem(3, 2, TRUE);
+    EXPECT_EQ(g.m_nCurRow, 3);
+    EXPECT_EQ(g.m_nCurCol, 2);
+    EXPECT_TRUE(g.m_wndCombo.IsWindow());
+    EXPECT_FALSE(g.m_wndEdit.IsWindow());
+    EXPECT_FALSE(g.m_wndButton.IsWindow());
+    EXPECT_EQ(g.GetItemState(1, LVIS_SELECTED), 0u);
+    EXPECT_EQ(g.GetItemState(3, LVIS_SELECTED | LVIS_FOCUSED), (UINT)(LVIS_SELECTED | LVIS_FOCUSED));
+    // Only the combo box is a child of the grid besides the header.
+    int nChildren = 0;
+    for (HWND h = ::GetWindow(g.GetSafeHwnd(), GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (h != g.GetHeaderCtrl()->GetSafeHwnd())
+            ++nChildren;
+    EXPECT_EQ(nChildren, 1);
+}
