@@ -443,7 +443,9 @@ VORAPI BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT rc, BOOL bErase)
 VORAPI int WINAPI GetUpdateRgn(HWND hWnd, HRGN hRgn, BOOL bErase)
 {
     Window* w = Check(hWnd);
-    if (!w || !hRgn)
+    // A deleted or foreign handle cannot receive the region: an error, not
+    // an empty update region.
+    if (!w || GetObjectType(hRgn) != OBJ_REGION)
         return ERROR;
     Region r = w->update;
     RECT ciw = ClientRectInWindow(w);
