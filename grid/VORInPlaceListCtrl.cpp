@@ -1,7 +1,8 @@
 // CVORInPlaceListCtrl: life, message map, columns, rows and cell settings.
 #include "VORInPlaceListCtrl.h"
 
-#include <cstring>
+#include <climits>
+#include <new>
 
 BEGIN_MESSAGE_MAP(CVORInPlaceListCtrl, CListCtrl)
     ON_WM_LBUTTONDOWN()
@@ -112,10 +113,17 @@ int CVORInPlaceListCtrl::GetColumnCount() { return (int)m_arrColumns.GetSize(); 
 
 CVORInPlaceListColumn* CVORInPlaceListCtrl::GetListColumn(int nCol)
 {
-    if (nCol < 0)
+    // INT_MAX + 1 columns cannot be counted; a growth the heap refuses
+    // leaves the columns as they were.
+    if (nCol < 0 || nCol == INT_MAX)
         return NULL;
-    if (nCol >= GetColumnCount())
-        m_arrColumns.SetSize(nCol + 1);
+    if (nCol >= GetColumnCount()) {
+        try {
+            m_arrColumns.SetSize(nCol + 1);
+        } catch (const std::bad_alloc&) {
+            return NULL;
+        }
+    }
     return &m_arrColumns.ElementAt(nCol);
 }
 
@@ -140,6 +148,12 @@ int CVORInPlaceListCtrl::AddColumn(const char* lpszHeading, int nFormat, int nWi
 {
     const int nReal = CListCtrl::InsertColumn(GetHeaderCount(), lpszHeading, nFormat, nWidth, nSubItem);
     CVORInPlaceListColumn* pColumn = GetListColumn(GetColumnCount());
+    if (pColumn == NULL) {
+        // No record for it: the list view must not show it either.
+        if (nReal >= 0)
+            CListCtrl::DeleteColumn(nReal);
+        return -1;
+    }
     pColumn->m_strHeading = lpszHeading;
     pColumn->m_nRealColumn = nReal < 0 ? -1 : nReal;
     pColumn->m_nFormat = nFormat;
@@ -149,16 +163,20 @@ int CVORInPlaceListCtrl::AddColumn(const char* lpszHeading, int nFormat, int nWi
 
 int CVORInPlaceListCtrl::InsertColumn(int nCol, const char* lpszHeading, int nFormat, int nWidth, int nSubItem)
 {
-    if (nCol < 0)
+    if (nCol < 0 || nCol == INT_MAX)
         return -1;
     CVORInPlaceListColumn column;
     column.m_strHeading = lpszHeading;
     column.m_nFormat = nFormat;
     column.m_nWidth = nWidth;
     column.m_nRealColumn = -1;
-    if (nCol > GetColumnCount())
-        m_arrColumns.SetSize(nCol);
-    m_arrColumns.InsertAt(nCol, column);
+    try {
+        if (nCol > GetColumnCount())
+            m_arrColumns.SetSize(nCol);
+        m_arrColumns.InsertAt(nCol, column);
+    } catch (const std::bad_alloc&) {
+        return -1;  // at most hidden default columns were added
+    }
 
     const int nRows = CListCtrl::GetItemCount();
     for (int i = 0; i < nRows; ++i) {
@@ -166,9 +184,13 @@ int CVORInPlaceListCtrl::InsertColumn(int nCol, const char* lpszHeading, int nFo
         if (pItem == NULL)
             continue;
         CVORInPlaceListCell cell;
-        if (nCol > pItem->m_arrCells.GetSize())
-            pItem->m_arrCells.SetSize(nCol);
-        pItem->m_arrCells.InsertAt(nCol, cell);
+        try {
+            if (nCol > pItem->m_arrCells.GetSize())
+                pItem->m_arrCells.SetSize(nCol);
+            pItem->m_arrCells.InsertAt(nCol, cell);
+        } catch (const std::bad_alloc&) {
+            // Out of memory: this row keeps its cells as they were.
+        }
     }
     // The current cell keeps its own column.
     if (m_nCurCol >= nCol)

@@ -22,7 +22,8 @@
 // Bad input (nothing crashes, nothing else changes):
 // - Cell setters (SetCellReadOnly ... SetCellChar): a row out of range or a
 //   negative nCol changes nothing and returns 0.
-// - InsertColumn with a negative nCol inserts nothing and returns -1.
+// - InsertColumn with a negative nCol (or INT_MAX, which cannot be counted)
+//   inserts nothing and returns -1; GetListColumn(INT_MAX) is null.
 // - SetCellColor has no effect: colours belong to rows (SetItemColor).
 // - A list-view data value that is not one of the grid's records (set by
 //   someone else through the list view) is never taken for a record: reading

@@ -1,6 +1,7 @@
 // The grid's columns, rows and cell settings: the two column spaces, hiding
 // and showing, records created on first touch and owned by the grid, and
 // what bad indices leave alone.
+#include <climits>
 #include <functional>
 
 #include "GridTestFixture.h"
@@ -346,6 +347,8 @@ TEST_F(GridTest, BadColumnIndicesChangeNothing)
     CVORInPlaceListCtrl& g = MakeGrid({50, 60}, 2);
     EXPECT_EQ(g.InsertColumn(-1, "neg", LVCFMT_LEFT, 30, -1), -1);
     EXPECT_EQ(g.InsertColumn(-100, "neg", LVCFMT_LEFT, 30, -1), -1);
+    EXPECT_EQ(g.InsertColumn(INT_MAX, "huge", LVCFMT_LEFT, 30, -1), -1);  // cannot be counted
+    EXPECT_EQ(g.GetListColumn(INT_MAX), nullptr);
     EXPECT_EQ(g.DeleteColumn(2), 2);
     EXPECT_EQ(g.DeleteColumn(-1), -1);
     g.ShowColumn(-1, 0);
