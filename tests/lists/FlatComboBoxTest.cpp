@@ -216,6 +216,40 @@ TEST_F(FlatComboBoxTest, HeldButtonDrawsThePressedLookAtTheNextTickAndTheRelease
     EXPECT_EQ(Look(), kShadow);  // repainted: the mouse is over it and it has the focus
 }
 
+TEST_F(FlatComboBoxTest, PressedLookIsOwedOnlyWhenTheHoverStepRaisedIt)
+{
+    UseTestColours();
+    MoveAway();
+    Make(CBS_DROPDOWN);
+    m_combo->m_cxButton = 16;
+    MoveMouse(ScreenOf(1, 1).x, ScreenOf(1, 1).y);
+    m_combo->m_bPainted = FALSE;  // as if the raised look had been taken back
+    Press();
+    Advance(10);
+    EXPECT_EQ(Look(), kShadow);  // the focus's raised look stays; nothing pressed
+    EXPECT_EQ(Px(84, 10), kFace);
+    // The timer stopped at that tick, the button still down.
+    const int nTicks = m_recorder.Count(WM_TIMER, Combo());
+    Advance(50);
+    EXPECT_EQ(m_recorder.Count(WM_TIMER, Combo()), nTicks);
+    Release();
+}
+
+TEST_F(FlatComboBoxTest, PaintingRemovesTheEdgeStyles)
+{
+    HWND hWnd = CreateChild("ComboBox", WS_VISIBLE | CBS_DROPDOWNLIST, RECT{20, 20, 120, 120}, 9, "",
+                            WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW);
+    ASSERT_NE(hWnd, nullptr);
+    ProbeFlatCombo combo;
+    ASSERT_TRUE(combo.SubclassWindow(hWnd));
+    combo.Invalidate();
+    Pump();
+    EXPECT_EQ((DWORD)::GetWindowLongA(hWnd, GWL_EXSTYLE) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_DLGMODALFRAME),
+              0u);
+    EXPECT_NE((DWORD)::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0u);
+    combo.DestroyWindow();
+}
+
 TEST_F(FlatComboBoxTest, AutocompleteOffLeavesTypingAlone)
 {
     Make(CBS_DROPDOWN);
