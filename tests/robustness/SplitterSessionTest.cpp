@@ -143,6 +143,7 @@ protected:
         }
         Release();
         if (lost) ::ReleaseCapture();
+        if (dragging) ++(lost ? m_lostDrags : m_drags);
         if (dragging && !lost) {
             m_model.pos += cur - start;
             if (curPt != press) m_model.Relayout(Extent());
@@ -259,6 +260,7 @@ protected:
     std::unique_ptr<Pane> m_first, m_second;
     BarModel m_model;
     int m_playedSteps = 0;
+    int m_drags = 0, m_lostDrags = 0;  // drags of the bar, completed and cut short
 };
 
 using SplitterTypes = ::testing::Types<CVORSplitterWnd, CZeSplitterWnd>;
@@ -275,7 +277,8 @@ TYPED_TEST(SplitterSession, RandomDragsAndResizes) {
         if (this->HasFatalFailure()) return;
     }
     ::testing::Test::RecordProperty("steps", this->m_playedSteps);
-    std::printf("%d steps played\n", this->m_playedSteps);
+    std::printf("%d steps played, %d drags of the bar, %d cut short\n", this->m_playedSteps, this->m_drags,
+                this->m_lostDrags);
 }
 
 }  // namespace
