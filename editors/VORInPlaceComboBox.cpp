@@ -79,7 +79,12 @@ void CVORInPlaceComboBox::SetText(const CString& strText, BOOL bSelect)
     m_strLastText = strNew;
     m_strOrgText = strNew;
     if (IsWindow()) {
-        SelectString(-1, strNew);
+        // Every item begins with the empty text: an empty cell selects no
+        // item rather than showing the first choice as its value.
+        if (strNew.IsEmpty())
+            SetCurSel(-1);
+        else
+            SelectString(-1, strNew);
         m_bSetText = TRUE;
         if (IsWindow())
             SetWindowText(strNew);

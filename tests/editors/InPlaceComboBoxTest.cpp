@@ -155,6 +155,22 @@ TEST_F(InPlaceComboBoxTest, SetTextSelectsThePrefixItemAndShowsExactlyTheText)
     EXPECT_TRUE(Host().Notifications().empty());
 }
 
+TEST_F(InPlaceComboBoxTest, EmptyTextSelectsNoItem)
+{
+    for (DWORD dwKind : {(DWORD)CBS_DROPDOWN, (DWORD)CBS_DROPDOWNLIST}) {
+        SCOPED_TRACE(dwKind);
+        if (m_combo.IsWindow())
+            m_combo.DestroyWindow();
+        Open(dwKind, "first\r\nsecond", "second", INPLACE_DATA_CHAR);
+        ASSERT_EQ(m_combo.GetCurSel(), 1);
+        m_combo.SetText("", TRUE);
+        EXPECT_EQ(m_combo.GetCurSel(), CB_ERR);
+        EXPECT_EQ(Text(), "");
+        EXPECT_EQ(m_combo.m_strLastText, "");
+        EXPECT_TRUE(Host().Notifications().empty());
+    }
+}
+
 TEST_F(InPlaceComboBoxTest, TypedTextIsCheckedAndOffered)
 {
     Open(CBS_DROPDOWN, "1\r\n22", "7", INPLACE_DATA_INT);
