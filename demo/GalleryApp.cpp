@@ -2,30 +2,26 @@
 
 #include <vorplatform.h>
 
-#include <sys/stat.h>
-
-#include <cerrno>
+#include <climits>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "Player.h"
+#include "Script.h"
 
 namespace {
 
-// Creates every missing directory of the path.
-bool MakeDirectories(const std::string& strPath)
-{
-    std::string strSoFar;
-    size_t pos = 0;
-    while (pos <= strPath.size()) {
-        size_t next = strPath.find('/', pos);
-        if (next == std::string::npos)
-            next = strPath.size();
-        strSoFar = strPath.substr(0, next);
-        if (!strSoFar.empty() && ::mkdir(strSoFar.c_str(), 0777) != 0 && errno != EEXIST)
-            return false;
-        pos = next + 1;
-    }
-    struct stat st;
-    return ::stat(strPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+// The main window ends the message loop when it goes.
+class CMainGalleryWnd : public gallery::CGalleryWnd {
+protected:
+    void PostNcDestroy() override { ::PostQuitMessage(0); }
+};
+
+std::string FullPath(const std::string& path) {
+    char full[PATH_MAX];
+    return ::realpath(path.c_str(), full) ? std::string(full) : path;
 }
 
 }  // namespace
@@ -34,11 +30,20 @@ CGalleryApp::CGalleryApp() : CWinApp("vorlib-gallery") {}
 
 BOOL CGalleryApp::InitInstance()
 {
-    m_pGallery = new CGalleryWnd;
-    if (!m_pGallery->CreateGallery(CRect(0, 0, 440, 470))) {
+    if (m_bInteractive && !VorOpenDisplay("VORLib10 gallery")) {
+        std::fprintf(stderr, "vorlib-gallery: %s\n",
+                     VorDisplayAvailable() ? "no desktop display could be opened (is DISPLAY set? try xvfb-run)"
+                                           : "built without SDL2: the interactive display is off "
+                                             "(install libsdl2-dev and rebuild)");
+        m_nExit = 1;
+        return FALSE;
+    }
+    m_pGallery = new CMainGalleryWnd;
+    if (!m_pGallery->CreateGallery(CRect(0, 0, 1000, 640))) {
+        std::fprintf(stderr, "vorlib-gallery: the gallery window could not be created\n");
         delete m_pGallery;
         m_pGallery = nullptr;
-        std::fprintf(stderr, "vorlib-gallery: the gallery window could not be created\n");
+        m_nExit = 1;
         return FALSE;
     }
     m_pMainWnd = m_pGallery;
@@ -46,32 +51,61 @@ BOOL CGalleryApp::InitInstance()
     return TRUE;
 }
 
+int CGalleryApp::PlayHeadless()
+{
+    std::string text;
+    if (m_strScriptFile.empty()) {
+        text = gallery::BuiltInScript();
+    } else {
+        std::ifstream in(m_strScriptFile, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "vorlib-gallery: cannot read %s\n", m_strScriptFile.c_str());
+            return 2;
+        }
+        std::stringstream ss;
+        ss << in.rdbuf();
+        text = ss.str();
+    }
+    const char* source = m_strScriptFile.empty() ? "built-in script" : m_strScriptFile.c_str();
+    std::vector<gallery::Command> commands;
+    std::string error;
+    if (!gallery::ParseScript(text, commands, error)) {
+        std::fprintf(stderr, "vorlib-gallery: %s, %s\n", source, error.c_str());
+        return 2;
+    }
+    gallery::Player player(*m_pGallery, m_strOutDir);
+    bool ok = player.Play(commands, error);
+    std::printf("Event log:\n");
+    for (const std::string& line : m_pGallery->EventLines()) std::printf("  %s\n", line.c_str());
+    if (!ok) {
+        std::fprintf(stderr, "vorlib-gallery: %s, %s\n", source, error.c_str());
+        return 2;
+    }
+    if (!player.Pictures().empty())
+        std::printf("Wrote %zu screenshots to %s\n  first %s\n  last  %s\n", player.Pictures().size(),
+                    FullPath(m_strOutDir).c_str(), player.Pictures().front().c_str(), player.Pictures().back().c_str());
+    return 0;
+}
+
+int CGalleryApp::Run()
+{
+    if (!m_bInteractive) {
+        m_nExit = PlayHeadless();
+        ExitInstance();
+        return m_nExit;
+    }
+    CWinApp::Run();
+    return m_nExit;
+}
+
 int CGalleryApp::ExitInstance()
 {
-    // Run has dispatched everything and painted what was invalid: the screen
-    // shows the gallery now.
-    VorPumpMessages();
-    int nResult = 0;
-    if (!MakeDirectories(m_strOutDir)) {
-        std::fprintf(stderr, "vorlib-gallery: cannot create %s: %s\n", m_strOutDir.c_str(), std::strerror(errno));
-        nResult = 1;
-    } else {
-        std::string strPath = m_strOutDir + "/gallery.png";
-        CRect rcWindow;
-        m_pGallery->GetWindowRect(&rcWindow);
-        if (VorSaveScreenPng(strPath.c_str(), &rcWindow)) {
-            m_strWritten = strPath;
-        } else {
-            std::fprintf(stderr, "vorlib-gallery: cannot write %s\n", strPath.c_str());
-            nResult = 1;
-        }
-    }
-    if (m_pGallery != nullptr) {
-        m_pGallery->DestroyWindow();
+    if (m_pGallery) {
+        if (::IsWindow(m_pGallery->GetSafeHwnd())) m_pGallery->DestroyWindow();
         delete m_pGallery;
         m_pGallery = nullptr;
         m_pMainWnd = nullptr;
     }
     CWinApp::ExitInstance();
-    return nResult;
+    return m_nExit;
 }

@@ -1,25 +1,28 @@
-// vorlib-gallery: puts the gallery window on the screen, lets it paint,
-// writes a picture of the screen and ends.
+// vorlib-gallery's application object: creates the gallery window, then
+// either plays a script headless (the default) or hands the window to a
+// person through the interactive display.
 #pragma once
 
 #include <afxwin.h>
 
 #include <string>
 
-#include "GalleryPanels.h"
+#include "GalleryWnd.h"
 
 class CGalleryApp : public CWinApp {
 public:
     CGalleryApp();
 
-    // Where the picture goes; the directory is created when missing.
-    std::string m_strOutDir = "out";
-    // The file written, empty until then.
-    std::string m_strWritten;
+    std::string m_strOutDir = "out";     // where screenshots go
+    std::string m_strScriptFile;         // empty: the built-in tour
+    bool m_bInteractive = false;
+    int m_nExit = 0;                      // the program's exit status
 
     BOOL InitInstance() override;
+    int Run() override;
     int ExitInstance() override;
 
 private:
-    CGalleryWnd* m_pGallery = nullptr;
+    int PlayHeadless();
+    gallery::CGalleryWnd* m_pGallery = nullptr;
 };

@@ -1,34 +1,52 @@
-// vorlib-gallery [--out DIR]: writes DIR/gallery.png (DIR defaults to
-// ./out), prints where, and exits 0 on success.
-#include "GalleryApp.h"
-
-#include <climits>
+// vorlib-gallery: every control of VORLib10 at work on an order sheet.
+//
+//   vorlib-gallery [--script FILE] [--out DIR]   play a script headless (the
+//                                                built-in tour by default),
+//                                                a screenshot after each step
+//   vorlib-gallery --interactive                 show it in a desktop window
+//
+// Exit status: 0 done, 1 the gallery could not start, 2 a bad script or
+// bad arguments.
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
+#include "GalleryApp.h"
+
 CGalleryApp theApp;
+
+namespace {
+
+void Usage(FILE* to) {
+    std::fprintf(to,
+                 "usage: vorlib-gallery [--script FILE] [--out DIR] | --interactive\n"
+                 "  --script FILE   play FILE instead of the built-in tour (format: demo/Script.h)\n"
+                 "  --out DIR       where the screenshots go (default ./out)\n"
+                 "  --interactive   show the gallery in a desktop window (needs SDL2 and a display)\n");
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
-            theApp.m_strOutDir = argv[++i];
-        } else if (std::strncmp(argv[i], "--out=", 6) == 0) {
-            theApp.m_strOutDir = argv[i] + 6;
-        } else if (std::strcmp(argv[i], "--help") == 0) {
-            std::printf("usage: vorlib-gallery [--out DIR]\n");
+        std::string arg = argv[i];
+        if ((arg == "--out" || arg == "--script") && i + 1 < argc) {
+            (arg == "--out" ? theApp.m_strOutDir : theApp.m_strScriptFile) = argv[++i];
+        } else if (arg.rfind("--out=", 0) == 0) {
+            theApp.m_strOutDir = arg.substr(6);
+        } else if (arg.rfind("--script=", 0) == 0) {
+            theApp.m_strScriptFile = arg.substr(9);
+        } else if (arg == "--interactive") {
+            theApp.m_bInteractive = true;
+        } else if (arg == "--help" || arg == "-h") {
+            Usage(stdout);
             return 0;
         } else {
-            std::fprintf(stderr, "vorlib-gallery: unknown argument %s\nusage: vorlib-gallery [--out DIR]\n", argv[i]);
+            std::fprintf(stderr, "vorlib-gallery: unknown argument '%s'\n", argv[i]);
+            Usage(stderr);
             return 2;
         }
     }
     int nResult = AfxWinMain();
-    if (nResult == 0 && !theApp.m_strWritten.empty()) {
-        char szFull[PATH_MAX];
-        const char* pszShown = ::realpath(theApp.m_strWritten.c_str(), szFull) ? szFull : theApp.m_strWritten.c_str();
-        std::printf("vorlib-gallery: wrote %s\n", pszShown);
-    }
-    return nResult;
+    return theApp.m_nExit != 0 ? theApp.m_nExit : nResult;
 }
