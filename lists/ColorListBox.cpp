@@ -8,7 +8,8 @@ CColorListBox::CColorListBox() {}
 
 CColorListBox::~CColorListBox() {}
 
-int CColorListBox::AddString(LPCTSTR lpszItem) { return (int)SendMessage(LB_ADDSTRING, 0, (LPARAM)lpszItem); }
+// Through the list box's own members: LB_ERR, not item 0, without a window.
+int CColorListBox::AddString(LPCTSTR lpszItem) { return CListBox::AddString(lpszItem); }
 
 int CColorListBox::AddString(LPCTSTR lpszItem, COLORREF crColor)
 {
@@ -19,7 +20,7 @@ int CColorListBox::AddString(LPCTSTR lpszItem, COLORREF crColor)
 
 int CColorListBox::InsertString(int nIndex, LPCTSTR lpszItem)
 {
-    return (int)SendMessage(LB_INSERTSTRING, (WPARAM)nIndex, (LPARAM)lpszItem);
+    return CListBox::InsertString(nIndex, lpszItem);
 }
 
 int CColorListBox::InsertString(int nIndex, LPCTSTR lpszItem, COLORREF crColor)

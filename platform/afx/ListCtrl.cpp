@@ -164,14 +164,14 @@ int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, 
     item.stateMask = nStateMask;
     item.iImage = nImage;
     item.lParam = lParam;
-    return (int)::SendMessage(m_hWnd, LVM_INSERTITEM, 0, (LPARAM)&item);
+    return (::IsWindow(m_hWnd) ? (int)::SendMessage(m_hWnd, LVM_INSERTITEM, 0, (LPARAM)&item) : -1);
 }
 
 int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const {
     LV_HITTESTINFO hti;
     std::memset(&hti, 0, sizeof(hti));
     hti.pt = pt;
-    int nRes = (int)::SendMessage(m_hWnd, LVM_HITTEST, 0, (LPARAM)&hti);
+    int nRes = (::IsWindow(m_hWnd) ? (int)::SendMessage(m_hWnd, LVM_HITTEST, 0, (LPARAM)&hti) : -1);
     if (pFlags != NULL) *pFlags = hti.flags;
     return nRes;
 }
@@ -190,7 +190,7 @@ int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, in
         column.mask |= LVCF_SUBITEM;
         column.iSubItem = nSubItem;
     }
-    return (int)::SendMessage(m_hWnd, LVM_INSERTCOLUMN, (WPARAM)nCol, (LPARAM)&column);
+    return (::IsWindow(m_hWnd) ? (int)::SendMessage(m_hWnd, LVM_INSERTCOLUMN, (WPARAM)nCol, (LPARAM)&column) : -1);
 }
 
 void CListCtrl::DrawItem(LPDRAWITEMSTRUCT) {

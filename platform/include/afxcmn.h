@@ -84,7 +84,7 @@ public:
     }
     int InsertItem(int nPos, HD_ITEM* phdi)
     {
-        return (int)::SendMessage(m_hWnd, HDM_INSERTITEM, (WPARAM)nPos, (LPARAM)phdi);
+        return (::IsWindow(m_hWnd) ? (int)::SendMessage(m_hWnd, HDM_INSERTITEM, (WPARAM)nPos, (LPARAM)phdi) : -1);
     }
     BOOL DeleteItem(int nPos) { return (BOOL)::SendMessage(m_hWnd, HDM_DELETEITEM, (WPARAM)nPos, 0L); }
     BOOL Layout(HD_LAYOUT* pHeaderLayout) { return (BOOL)::SendMessage(m_hWnd, HDM_LAYOUT, 0, (LPARAM)pHeaderLayout); }
@@ -132,7 +132,7 @@ public:
     BOOL SetCallbackMask(UINT nMask) { return (BOOL)::SendMessage(m_hWnd, LVM_SETCALLBACKMASK, nMask, 0); }
     int GetNextItem(int nItem, int nFlags) const
     {
-        return (int)::SendMessage(m_hWnd, LVM_GETNEXTITEM, (WPARAM)nItem, MAKELPARAM(nFlags, 0));
+        return (::IsWindow(m_hWnd) ? (int)::SendMessage(m_hWnd, LVM_GETNEXTITEM, (WPARAM)nItem, MAKELPARAM(nFlags, 0)) : -1);
     }
     POSITION GetFirstSelectedItemPosition() const;
     int GetNextSelectedItem(POSITION& pos) const;
@@ -183,7 +183,8 @@ public:
     CHeaderCtrl* GetHeaderCtrl() const;
 
     // ---- operations ----
-    int InsertItem(const LV_ITEM* pItem) { return (int)::SendMessage(m_hWnd, LVM_INSERTITEM, 0, (LPARAM)pItem); }
+    // Index answers are -1 for an object without a window, never item 0.
+    int InsertItem(const LV_ITEM* pItem) { return (::IsWindow(m_hWnd) ? (int)::SendMessage(m_hWnd, LVM_INSERTITEM, 0, (LPARAM)pItem) : -1); }
     int InsertItem(int nItem, LPCTSTR lpszItem);
     int InsertItem(int nItem, LPCTSTR lpszItem, int nImage);
     int InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
@@ -192,16 +193,16 @@ public:
     BOOL DeleteAllItems() { return (BOOL)::SendMessage(m_hWnd, LVM_DELETEALLITEMS, 0, 0L); }
     int FindItem(LV_FINDINFO* pFindInfo, int nStart = -1) const
     {
-        return (int)::SendMessage(m_hWnd, LVM_FINDITEM, (WPARAM)nStart, (LPARAM)pFindInfo);
+        return (::IsWindow(m_hWnd) ? (int)::SendMessage(m_hWnd, LVM_FINDITEM, (WPARAM)nStart, (LPARAM)pFindInfo) : -1);
     }
     int HitTest(LV_HITTESTINFO* pHitTestInfo) const
     {
-        return (int)::SendMessage(m_hWnd, LVM_HITTEST, 0, (LPARAM)pHitTestInfo);
+        return (::IsWindow(m_hWnd) ? (int)::SendMessage(m_hWnd, LVM_HITTEST, 0, (LPARAM)pHitTestInfo) : -1);
     }
     int HitTest(CPoint pt, UINT* pFlags = NULL) const;
     int SubItemHitTest(LPLVHITTESTINFO pInfo)
     {
-        return (int)::SendMessage(m_hWnd, LVM_SUBITEMHITTEST, 0, (LPARAM)pInfo);
+        return (::IsWindow(m_hWnd) ? (int)::SendMessage(m_hWnd, LVM_SUBITEMHITTEST, 0, (LPARAM)pInfo) : -1);
     }
     BOOL EnsureVisible(int nItem, BOOL bPartialOK)
     {
@@ -215,7 +216,7 @@ public:
     BOOL Update(int nItem) { return (BOOL)::SendMessage(m_hWnd, LVM_UPDATE, (WPARAM)nItem, 0L); }
     int InsertColumn(int nCol, const LV_COLUMN* pColumn)
     {
-        return (int)::SendMessage(m_hWnd, LVM_INSERTCOLUMN, (WPARAM)nCol, (LPARAM)pColumn);
+        return (::IsWindow(m_hWnd) ? (int)::SendMessage(m_hWnd, LVM_INSERTCOLUMN, (WPARAM)nCol, (LPARAM)pColumn) : -1);
     }
     int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
                      int nSubItem = -1);

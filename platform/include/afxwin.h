@@ -541,6 +541,15 @@ protected:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 };
 
+// Answers of the list messages that are indices or LB_ERR / CB_ERR: an
+// object without a live window answers -1 (LB_ERR), never "item 0".
+namespace vor_afx {
+inline int SendIndexMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ::IsWindow(hWnd) ? (int)::SendMessage(hWnd, message, wParam, lParam) : -1;
+}
+}  // namespace vor_afx
+
 class VORAPI CListBox : public CWnd {
     DECLARE_DYNAMIC(CListBox)
 public:
@@ -551,43 +560,43 @@ public:
     int GetCount() const { return (int)::SendMessage(m_hWnd, LB_GETCOUNT, 0, 0); }
     int GetHorizontalExtent() const { return (int)::SendMessage(m_hWnd, LB_GETHORIZONTALEXTENT, 0, 0); }
     void SetHorizontalExtent(int cxExtent) { ::SendMessage(m_hWnd, LB_SETHORIZONTALEXTENT, (WPARAM)cxExtent, 0); }
-    int GetTopIndex() const { return (int)::SendMessage(m_hWnd, LB_GETTOPINDEX, 0, 0); }
-    int SetTopIndex(int nIndex) { return (int)::SendMessage(m_hWnd, LB_SETTOPINDEX, (WPARAM)nIndex, 0); }
+    int GetTopIndex() const { return vor_afx::SendIndexMessage(m_hWnd, LB_GETTOPINDEX, 0, 0); }
+    int SetTopIndex(int nIndex) { return vor_afx::SendIndexMessage(m_hWnd, LB_SETTOPINDEX, (WPARAM)nIndex, 0); }
     DWORD_PTR GetItemData(int nIndex) const { return (DWORD_PTR)::SendMessage(m_hWnd, LB_GETITEMDATA, (WPARAM)nIndex, 0); }
     int SetItemData(int nIndex, DWORD_PTR dwItemData)
     {
-        return (int)::SendMessage(m_hWnd, LB_SETITEMDATA, (WPARAM)nIndex, (LPARAM)dwItemData);
+        return vor_afx::SendIndexMessage(m_hWnd, LB_SETITEMDATA, (WPARAM)nIndex, (LPARAM)dwItemData);
     }
     void* GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); }
     int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, (DWORD_PTR)pData); }
     int GetItemRect(int nIndex, LPRECT lpRect) const
     {
-        return (int)::SendMessage(m_hWnd, LB_GETITEMRECT, (WPARAM)nIndex, (LPARAM)lpRect);
+        return vor_afx::SendIndexMessage(m_hWnd, LB_GETITEMRECT, (WPARAM)nIndex, (LPARAM)lpRect);
     }
-    int GetSel(int nIndex) const { return (int)::SendMessage(m_hWnd, LB_GETSEL, (WPARAM)nIndex, 0); }
+    int GetSel(int nIndex) const { return vor_afx::SendIndexMessage(m_hWnd, LB_GETSEL, (WPARAM)nIndex, 0); }
     int SetSel(int nIndex, BOOL bSelect = TRUE)
     {
-        return (int)::SendMessage(m_hWnd, LB_SETSEL, (WPARAM)bSelect, (LPARAM)nIndex);
+        return vor_afx::SendIndexMessage(m_hWnd, LB_SETSEL, (WPARAM)bSelect, (LPARAM)nIndex);
     }
     int GetSelCount() const { return (int)::SendMessage(m_hWnd, LB_GETSELCOUNT, 0, 0); }
     int GetText(int nIndex, LPTSTR lpszBuffer) const
     {
-        return (int)::SendMessage(m_hWnd, LB_GETTEXT, (WPARAM)nIndex, (LPARAM)lpszBuffer);
+        return vor_afx::SendIndexMessage(m_hWnd, LB_GETTEXT, (WPARAM)nIndex, (LPARAM)lpszBuffer);
     }
     void GetText(int nIndex, CString& rString) const;
-    int GetTextLen(int nIndex) const { return (int)::SendMessage(m_hWnd, LB_GETTEXTLEN, (WPARAM)nIndex, 0); }
-    int GetCurSel() const { return (int)::SendMessage(m_hWnd, LB_GETCURSEL, 0, 0); }
-    int SetCurSel(int nSelect) { return (int)::SendMessage(m_hWnd, LB_SETCURSEL, (WPARAM)nSelect, 0); }
-    int GetCaretIndex() const { return (int)::SendMessage(m_hWnd, LB_GETCARETINDEX, 0, 0); }
+    int GetTextLen(int nIndex) const { return vor_afx::SendIndexMessage(m_hWnd, LB_GETTEXTLEN, (WPARAM)nIndex, 0); }
+    int GetCurSel() const { return vor_afx::SendIndexMessage(m_hWnd, LB_GETCURSEL, 0, 0); }
+    int SetCurSel(int nSelect) { return vor_afx::SendIndexMessage(m_hWnd, LB_SETCURSEL, (WPARAM)nSelect, 0); }
+    int GetCaretIndex() const { return vor_afx::SendIndexMessage(m_hWnd, LB_GETCARETINDEX, 0, 0); }
     int SetCaretIndex(int nIndex, BOOL bScroll = TRUE)
     {
-        return (int)::SendMessage(m_hWnd, LB_SETCARETINDEX, (WPARAM)nIndex, MAKELPARAM(bScroll, 0));
+        return vor_afx::SendIndexMessage(m_hWnd, LB_SETCARETINDEX, (WPARAM)nIndex, MAKELPARAM(bScroll, 0));
     }
     int SetItemHeight(int nIndex, UINT cyItemHeight)
     {
-        return (int)::SendMessage(m_hWnd, LB_SETITEMHEIGHT, (WPARAM)nIndex, MAKELPARAM(cyItemHeight, 0));
+        return vor_afx::SendIndexMessage(m_hWnd, LB_SETITEMHEIGHT, (WPARAM)nIndex, MAKELPARAM(cyItemHeight, 0));
     }
-    int GetItemHeight(int nIndex) const { return (int)::SendMessage(m_hWnd, LB_GETITEMHEIGHT, (WPARAM)nIndex, 0); }
+    int GetItemHeight(int nIndex) const { return vor_afx::SendIndexMessage(m_hWnd, LB_GETITEMHEIGHT, (WPARAM)nIndex, 0); }
     // Tab stops: the default (every 2 dialog units x 4), one distance, or a list.
     void SetTabStops() { ::SendMessage(m_hWnd, LB_SETTABSTOPS, 0, 0); }
     BOOL SetTabStops(const int& cxEachStop)
@@ -600,24 +609,24 @@ public:
     }
     UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
 
-    int AddString(LPCTSTR lpszItem) { return (int)::SendMessage(m_hWnd, LB_ADDSTRING, 0, (LPARAM)lpszItem); }
-    int DeleteString(UINT nIndex) { return (int)::SendMessage(m_hWnd, LB_DELETESTRING, (WPARAM)nIndex, 0); }
+    int AddString(LPCTSTR lpszItem) { return vor_afx::SendIndexMessage(m_hWnd, LB_ADDSTRING, 0, (LPARAM)lpszItem); }
+    int DeleteString(UINT nIndex) { return vor_afx::SendIndexMessage(m_hWnd, LB_DELETESTRING, (WPARAM)nIndex, 0); }
     int InsertString(int nIndex, LPCTSTR lpszItem)
     {
-        return (int)::SendMessage(m_hWnd, LB_INSERTSTRING, (WPARAM)nIndex, (LPARAM)lpszItem);
+        return vor_afx::SendIndexMessage(m_hWnd, LB_INSERTSTRING, (WPARAM)nIndex, (LPARAM)lpszItem);
     }
     void ResetContent() { ::SendMessage(m_hWnd, LB_RESETCONTENT, 0, 0); }
     int FindString(int nStartAfter, LPCTSTR lpszItem) const
     {
-        return (int)::SendMessage(m_hWnd, LB_FINDSTRING, (WPARAM)nStartAfter, (LPARAM)lpszItem);
+        return vor_afx::SendIndexMessage(m_hWnd, LB_FINDSTRING, (WPARAM)nStartAfter, (LPARAM)lpszItem);
     }
     int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
     {
-        return (int)::SendMessage(m_hWnd, LB_FINDSTRINGEXACT, (WPARAM)nIndexStart, (LPARAM)lpszFind);
+        return vor_afx::SendIndexMessage(m_hWnd, LB_FINDSTRINGEXACT, (WPARAM)nIndexStart, (LPARAM)lpszFind);
     }
     int SelectString(int nStartAfter, LPCTSTR lpszItem)
     {
-        return (int)::SendMessage(m_hWnd, LB_SELECTSTRING, (WPARAM)nStartAfter, (LPARAM)lpszItem);
+        return vor_afx::SendIndexMessage(m_hWnd, LB_SELECTSTRING, (WPARAM)nStartAfter, (LPARAM)lpszItem);
     }
 
     // Owner drawing, called for the parent's WM_DRAWITEM, WM_MEASUREITEM,
@@ -639,9 +648,9 @@ public:
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     int GetCount() const { return (int)::SendMessage(m_hWnd, CB_GETCOUNT, 0, 0); }
-    int GetCurSel() const { return (int)::SendMessage(m_hWnd, CB_GETCURSEL, 0, 0); }
-    int SetCurSel(int nSelect) { return (int)::SendMessage(m_hWnd, CB_SETCURSEL, (WPARAM)nSelect, 0); }
-    DWORD GetEditSel() const { return (DWORD)::SendMessage(m_hWnd, CB_GETEDITSEL, 0, 0); }
+    int GetCurSel() const { return vor_afx::SendIndexMessage(m_hWnd, CB_GETCURSEL, 0, 0); }
+    int SetCurSel(int nSelect) { return vor_afx::SendIndexMessage(m_hWnd, CB_SETCURSEL, (WPARAM)nSelect, 0); }
+    DWORD GetEditSel() const { return (DWORD)vor_afx::SendIndexMessage(m_hWnd, CB_GETEDITSEL, 0, 0); }
     BOOL LimitText(int nMaxChars) { return (BOOL)::SendMessage(m_hWnd, CB_LIMITTEXT, (WPARAM)nMaxChars, 0); }
     BOOL SetEditSel(int nStartChar, int nEndChar)
     {
@@ -650,21 +659,21 @@ public:
     DWORD_PTR GetItemData(int nIndex) const { return (DWORD_PTR)::SendMessage(m_hWnd, CB_GETITEMDATA, (WPARAM)nIndex, 0); }
     int SetItemData(int nIndex, DWORD_PTR dwItemData)
     {
-        return (int)::SendMessage(m_hWnd, CB_SETITEMDATA, (WPARAM)nIndex, (LPARAM)dwItemData);
+        return vor_afx::SendIndexMessage(m_hWnd, CB_SETITEMDATA, (WPARAM)nIndex, (LPARAM)dwItemData);
     }
     void* GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); }
     int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, (DWORD_PTR)pData); }
     int GetLBText(int nIndex, LPTSTR lpszText) const
     {
-        return (int)::SendMessage(m_hWnd, CB_GETLBTEXT, (WPARAM)nIndex, (LPARAM)lpszText);
+        return vor_afx::SendIndexMessage(m_hWnd, CB_GETLBTEXT, (WPARAM)nIndex, (LPARAM)lpszText);
     }
     void GetLBText(int nIndex, CString& rString) const;
-    int GetLBTextLen(int nIndex) const { return (int)::SendMessage(m_hWnd, CB_GETLBTEXTLEN, (WPARAM)nIndex, 0); }
+    int GetLBTextLen(int nIndex) const { return vor_afx::SendIndexMessage(m_hWnd, CB_GETLBTEXTLEN, (WPARAM)nIndex, 0); }
     int SetItemHeight(int nIndex, UINT cyItemHeight)
     {
-        return (int)::SendMessage(m_hWnd, CB_SETITEMHEIGHT, (WPARAM)nIndex, MAKELPARAM(cyItemHeight, 0));
+        return vor_afx::SendIndexMessage(m_hWnd, CB_SETITEMHEIGHT, (WPARAM)nIndex, MAKELPARAM(cyItemHeight, 0));
     }
-    int GetItemHeight(int nIndex) const { return (int)::SendMessage(m_hWnd, CB_GETITEMHEIGHT, (WPARAM)nIndex, 0); }
+    int GetItemHeight(int nIndex) const { return vor_afx::SendIndexMessage(m_hWnd, CB_GETITEMHEIGHT, (WPARAM)nIndex, 0); }
     int SetExtendedUI(BOOL bExtended = TRUE) { return (int)::SendMessage(m_hWnd, CB_SETEXTENDEDUI, (WPARAM)bExtended, 0); }
     BOOL GetExtendedUI() const { return (BOOL)::SendMessage(m_hWnd, CB_GETEXTENDEDUI, 0, 0); }
     void GetDroppedControlRect(LPRECT lprect) const
@@ -674,28 +683,28 @@ public:
     BOOL GetDroppedState() const { return (BOOL)::SendMessage(m_hWnd, CB_GETDROPPEDSTATE, 0, 0); }
     int GetDroppedWidth() const { return (int)::SendMessage(m_hWnd, CB_GETDROPPEDWIDTH, 0, 0); }
     int SetDroppedWidth(UINT nWidth) { return (int)::SendMessage(m_hWnd, CB_SETDROPPEDWIDTH, (WPARAM)nWidth, 0); }
-    int GetTopIndex() const { return (int)::SendMessage(m_hWnd, CB_GETTOPINDEX, 0, 0); }
-    int SetTopIndex(int nIndex) { return (int)::SendMessage(m_hWnd, CB_SETTOPINDEX, (WPARAM)nIndex, 0); }
+    int GetTopIndex() const { return vor_afx::SendIndexMessage(m_hWnd, CB_GETTOPINDEX, 0, 0); }
+    int SetTopIndex(int nIndex) { return vor_afx::SendIndexMessage(m_hWnd, CB_SETTOPINDEX, (WPARAM)nIndex, 0); }
 
     void ShowDropDown(BOOL bShowIt = TRUE) { ::SendMessage(m_hWnd, CB_SHOWDROPDOWN, (WPARAM)bShowIt, 0); }
-    int AddString(LPCTSTR lpszString) { return (int)::SendMessage(m_hWnd, CB_ADDSTRING, 0, (LPARAM)lpszString); }
-    int DeleteString(UINT nIndex) { return (int)::SendMessage(m_hWnd, CB_DELETESTRING, (WPARAM)nIndex, 0); }
+    int AddString(LPCTSTR lpszString) { return vor_afx::SendIndexMessage(m_hWnd, CB_ADDSTRING, 0, (LPARAM)lpszString); }
+    int DeleteString(UINT nIndex) { return vor_afx::SendIndexMessage(m_hWnd, CB_DELETESTRING, (WPARAM)nIndex, 0); }
     int InsertString(int nIndex, LPCTSTR lpszString)
     {
-        return (int)::SendMessage(m_hWnd, CB_INSERTSTRING, (WPARAM)nIndex, (LPARAM)lpszString);
+        return vor_afx::SendIndexMessage(m_hWnd, CB_INSERTSTRING, (WPARAM)nIndex, (LPARAM)lpszString);
     }
     void ResetContent() { ::SendMessage(m_hWnd, CB_RESETCONTENT, 0, 0); }
     int FindString(int nStartAfter, LPCTSTR lpszString) const
     {
-        return (int)::SendMessage(m_hWnd, CB_FINDSTRING, (WPARAM)nStartAfter, (LPARAM)lpszString);
+        return vor_afx::SendIndexMessage(m_hWnd, CB_FINDSTRING, (WPARAM)nStartAfter, (LPARAM)lpszString);
     }
     int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
     {
-        return (int)::SendMessage(m_hWnd, CB_FINDSTRINGEXACT, (WPARAM)nIndexStart, (LPARAM)lpszFind);
+        return vor_afx::SendIndexMessage(m_hWnd, CB_FINDSTRINGEXACT, (WPARAM)nIndexStart, (LPARAM)lpszFind);
     }
     int SelectString(int nStartAfter, LPCTSTR lpszString)
     {
-        return (int)::SendMessage(m_hWnd, CB_SELECTSTRING, (WPARAM)nStartAfter, (LPARAM)lpszString);
+        return vor_afx::SendIndexMessage(m_hWnd, CB_SELECTSTRING, (WPARAM)nStartAfter, (LPARAM)lpszString);
     }
     void Clear() { ::SendMessage(m_hWnd, WM_CLEAR, 0, 0); }
     void Copy() { ::SendMessage(m_hWnd, WM_COPY, 0, 0); }
