@@ -52,6 +52,29 @@ TEST_F(WndControlsTest, ListBoxWrapper)
     EXPECT_EQ(0, list.GetCount());
 }
 
+TEST_F(WndControlsTest, WrappersWithoutAWindowAnswerErrors)
+{
+    CListBox list;
+    CComboBox combo;
+    EXPECT_EQ(LB_ERR, list.AddString("a"));
+    EXPECT_EQ(LB_ERR, list.InsertString(0, "a"));
+    EXPECT_EQ(LB_ERR, list.GetCurSel());
+    EXPECT_EQ(LB_ERR, list.FindStringExact(-1, "a"));
+    EXPECT_EQ(0, list.GetCount());
+    EXPECT_EQ(CB_ERR, combo.AddString("a"));
+    EXPECT_EQ(CB_ERR, combo.DeleteString(0));
+    EXPECT_EQ(CB_ERR, combo.SelectString(-1, "a"));
+    CString str("x");
+    combo.GetLBText(0, str);
+    EXPECT_TRUE(str.IsEmpty());
+    // A destroyed window counts as none.
+    ASSERT_TRUE(list.Create(WS_CHILD | LBS_HASSTRINGS, CRect(0, 0, 50, 50), &parent, 3));
+    EXPECT_EQ(0, list.AddString("a"));
+    HWND h = list.m_hWnd;
+    ::DestroyWindow(h);
+    EXPECT_EQ(LB_ERR, list.AddString("b"));
+}
+
 TEST_F(WndControlsTest, ComboBoxWrapper)
 {
     CComboBox combo;
