@@ -319,6 +319,13 @@ bool InClient(HWND hwnd, LPARAM lp) {
 LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     Button* b = Get(hwnd);
     if (!b) {
+        // A style set before the button's state exists (by a framework object
+        // attached during creation) is kept in the window's style bits.
+        if (msg == BM_SETSTYLE) {
+            LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+            SetWindowLongA(hwnd, GWL_STYLE, (style & ~(LONG)BS_TYPEMASK) | ((LONG)wp & BS_TYPEMASK));
+            return 0;
+        }
         if (msg != WM_NCCREATE) return DefWindowProcA(hwnd, msg, wp, lp);
         b = new Button;
         b->hwnd = hwnd;

@@ -334,7 +334,7 @@ TEST_F(ReflectTest, PreSubclassWindowCanMakeASubclassedButtonOwnerDrawn)
 // Disabled until the button control keeps a BM_SETSTYLE that arrives before
 // its WM_NCCREATE (the framework attaches created windows, and so runs
 // PreSubclassWindow, during HCBT_CREATEWND).
-TEST_F(ReflectTest, DISABLED_PreSubclassWindowCanMakeACreatedButtonOwnerDrawn)
+TEST_F(ReflectTest, PreSubclassWindowCanMakeACreatedButtonOwnerDrawn)
 {
     CParentWnd parent;
     MakeParent(parent);
