@@ -40,6 +40,21 @@ CGdiObject* (*MakerFor(HGDIOBJ h))()
     }
 }
 
+// The typed FromHandle functions: a wrapper of the asked class, never one
+// of another class cast to it (a dead handle has no kind to choose by, and a
+// plain CGdiObject may hold a pen); null when only another class's wrapper
+// exists for the handle.
+template <class T>
+T* TypedFromHandle(HGDIOBJ hObject)
+{
+    if (hObject == NULL)
+        return NULL;
+    CGdiObject* pObject = vor::afx::LookupObject(hObject);
+    if (pObject == NULL)
+        pObject = vor::afx::TemporaryObject(hObject, &Make<T>);
+    return dynamic_cast<T*>(pObject);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -131,7 +146,7 @@ CPen::CPen() {}
 CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor) { CreatePen(nPenStyle, nWidth, crColor); }
 CPen::~CPen() {}
 
-CPen* PASCAL CPen::FromHandle(HPEN hPen) { return static_cast<CPen*>(CGdiObject::FromHandle(hPen)); }
+CPen* PASCAL CPen::FromHandle(HPEN hPen) { return TypedFromHandle<CPen>(hPen); }
 
 BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
 {
@@ -154,7 +169,7 @@ CBrush::CBrush(int nIndex, COLORREF crColor) { CreateHatchBrush(nIndex, crColor)
 CBrush::CBrush(CBitmap* pBitmap) { CreatePatternBrush(pBitmap); }
 CBrush::~CBrush() {}
 
-CBrush* PASCAL CBrush::FromHandle(HBRUSH hBrush) { return static_cast<CBrush*>(CGdiObject::FromHandle(hBrush)); }
+CBrush* PASCAL CBrush::FromHandle(HBRUSH hBrush) { return TypedFromHandle<CBrush>(hBrush); }
 
 BOOL CBrush::CreateSolidBrush(COLORREF crColor) { return AttachNew(::CreateSolidBrush(crColor)); }
 
@@ -183,7 +198,7 @@ BOOL CBrush::CreateSysColorBrush(int nIndex) { return AttachNew(::CreateSolidBru
 CFont::CFont() {}
 CFont::~CFont() {}
 
-CFont* PASCAL CFont::FromHandle(HFONT hFont) { return static_cast<CFont*>(CGdiObject::FromHandle(hFont)); }
+CFont* PASCAL CFont::FromHandle(HFONT hFont) { return TypedFromHandle<CFont>(hFont); }
 
 BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
 {
@@ -242,7 +257,7 @@ CBitmap::~CBitmap() {}
 
 CBitmap* PASCAL CBitmap::FromHandle(HBITMAP hBitmap)
 {
-    return static_cast<CBitmap*>(CGdiObject::FromHandle(hBitmap));
+    return TypedFromHandle<CBitmap>(hBitmap);
 }
 
 BOOL CBitmap::LoadBitmap(LPCTSTR lpszResourceName)
@@ -295,7 +310,7 @@ DWORD CBitmap::GetBitmapBits(DWORD dwCount, LPVOID lpBits) const
 CRgn::CRgn() {}
 CRgn::~CRgn() {}
 
-CRgn* PASCAL CRgn::FromHandle(HRGN hRgn) { return static_cast<CRgn*>(CGdiObject::FromHandle(hRgn)); }
+CRgn* PASCAL CRgn::FromHandle(HRGN hRgn) { return TypedFromHandle<CRgn>(hRgn); }
 
 BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2) { return AttachNew(::CreateRectRgn(x1, y1, x2, y2)); }
 

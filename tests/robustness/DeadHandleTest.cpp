@@ -482,6 +482,21 @@ TEST_F(DeadHandleTest, FrameworkWrappersOverDeadHandles) {
         {"CImageList::GetImageCount", [&] { return (LONG_PTR)images.GetImageCount(); }, 0},
         {"CImageList::DeleteImageList of none", [&] { return (LONG_PTR)images.DeleteImageList(); }, FALSE},
         {"CGdiObject::FromHandle(NULL)", [&] { return (LONG_PTR)CGdiObject::FromHandle(NULL); }, 0},
+        // A dead handle has no kind: the typed wrappers still hand out only
+        // objects of their own class (or none), never a plain one cast.
+        {"CBrush::FromHandle after CGdiObject::FromHandle of a dead brush", [&] {
+             CGdiObject* plain = CGdiObject::FromHandle(h.brush);
+             CBrush* typed = CBrush::FromHandle(h.brush);
+             return (LONG_PTR)(plain != NULL && (typed == NULL || typed->IsKindOf(RUNTIME_CLASS(CBrush))));
+         }, TRUE},
+        {"CFont::FromHandle of a dead font", [&] {
+             CFont* typed = CFont::FromHandle(h.font);
+             return (LONG_PTR)(typed != NULL && typed->IsKindOf(RUNTIME_CLASS(CFont)));
+         }, TRUE},
+        {"CRgn::FromHandle of a dead region", [&] {
+             CRgn* typed = CRgn::FromHandle(h.rgn);
+             return (LONG_PTR)(typed != NULL && typed->IsKindOf(RUNTIME_CLASS(CRgn)));
+         }, TRUE},
     });
     EXPECT_EQ(pen.GetSafeHandle(), (HGDIOBJ)NULL);
     EXPECT_EQ(dc.GetSafeHdc(), (HDC)NULL);
