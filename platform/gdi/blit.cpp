@@ -55,6 +55,24 @@ BOOL Transfer(DeviceContext* dst, POINT dOrg, int wDest, int hDest, const Source
     if (v.left >= v.right || v.top >= v.bottom) return TRUE;
     const int vw = v.right - v.left, vh = v.bottom - v.top;
 
+    // A one-to-one copy between two surfaces of one kind (the common paint
+    // of a bitmap to the screen) copies each span straight across; source
+    // pixels outside the source surface leave the destination as it is.
+    if (rop == SRCCOPY && useSrc && wSrc == wDest && hSrc == hDest && wDest > 0 && hDest > 0 &&
+        src->surface.monochrome == dst->surface.monochrome && src->surface.pixels != dst->surface.pixels) {
+        const Surface& ss = src->surface;
+        const long long dx = static_cast<long long>(sOrg.x) - dOrg.x, dy = static_cast<long long>(sOrg.y) - dOrg.y;
+        ForEachSpan(dst, v, [&](uint32_t* row, LONG x0, LONG x1, LONG y) {
+            long long sy = y + dy;
+            if (sy < 0 || sy >= ss.height) return;
+            long long a = std::max<long long>(x0, -dx), b = std::min<long long>(x1, ss.width - dx);
+            const uint32_t* srow = ss.Row(static_cast<int>(sy));
+            for (long long x = a; x < b; ++x) row[x] = srow[x + dx] & kRgbMask;
+        });
+        NoteDrawn(dst);
+        return TRUE;
+    }
+
     // Gather the source pixels for every destination pixel first: the
     // source may overlap the destination.
     std::vector<uint32_t> sp;

@@ -1,6 +1,7 @@
 // Brush patterns, pens, line rasterization and clipped area fills.
 #include "raster.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace vor::gdi {
@@ -113,6 +114,11 @@ bool ResolveBrush(DeviceContext* dc, HBRUSH hbr, Pattern* out) {
 }
 
 void PatternRect(DeviceContext* dc, const RECT& area, const Pattern& pat, DWORD rop3) {
+    if (pat.solid && ((rop3 >> 16) & 0xFF) == 0xF0) {  // PATCOPY: the plain fill of FillRect
+        const uint32_t p = pat.pixels[0] & kRgbMask;
+        ForEachSpan(dc, area, [&](uint32_t* row, LONG x0, LONG x1, LONG) { std::fill(row + x0, row + x1, p); });
+        return;
+    }
     ForEachSpan(dc, area, [&](uint32_t* row, LONG x0, LONG x1, LONG y) {
         for (LONG x = x0; x < x1; ++x) {
             uint32_t p;
@@ -129,6 +135,11 @@ void PatternRect(DeviceContext* dc, const RECT& area, const Pattern& pat, DWORD 
 }
 
 void PatternRectRop2(DeviceContext* dc, const RECT& area, const Pattern& pat, int rop2) {
+    if (pat.solid && rop2 == R2_COPYPEN) {
+        const uint32_t p = pat.pixels[0] & kRgbMask;
+        ForEachSpan(dc, area, [&](uint32_t* row, LONG x0, LONG x1, LONG) { std::fill(row + x0, row + x1, p); });
+        return;
+    }
     ForEachSpan(dc, area, [&](uint32_t* row, LONG x0, LONG x1, LONG y) {
         for (LONG x = x0; x < x1; ++x) {
             uint32_t p;
