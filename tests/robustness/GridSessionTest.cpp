@@ -283,6 +283,9 @@ protected:
             const int r = G().InsertItem(at, t.c_str());
             log << " InsertItem(" << at << ") -> " << r;
             if (r >= 0) m_model.InsertRow(r, t);
+            // Hosts usually make a new row's cells editable at once.
+            if (r >= 0 && rng.Chance(70))
+                for (int c = 0; c < nCols; ++c) G().SetCellEdit(r, c);
         } else if (what < 18) {
             const int r = G().DeleteItem(row);
             log << " DeleteItem(" << row << ") -> " << r;
@@ -446,7 +449,10 @@ protected:
             static const std::vector<std::string> kTyped = {"1", "0", "-", "+", ".", "5", "a", " ", "e", "9", "Z"};
             const std::string s = rng.Pick(kTyped);
             log << " type '" << s << "'";
-            if (::GetFocus() == G().m_wndEdit.GetSafeHwnd()) ++m_typedIntoEdit;
+            if (::GetFocus() == G().m_wndEdit.GetSafeHwnd()) {
+                ++m_typedIntoEdit;
+                if (G().m_wndEdit.GetStyle() & ES_READONLY) ++m_typedReadOnly;
+            }
             TypeText(s.c_str());
         } else {
             // Any byte, as a keyboard layout would deliver it.
@@ -521,17 +527,17 @@ public:
     std::ostringstream m_problems;
     std::vector<vor::test::NotifyRecord> m_pendingStored;
     int m_asserts = 0, m_headings = 0;
-    int m_playedSteps = 0, m_asked = 0, m_accepted = 0, m_refused = 0, m_placementChecks = 0, m_typedIntoEdit = 0, m_escapes = 0;
+    int m_playedSteps = 0, m_asked = 0, m_accepted = 0, m_refused = 0, m_placementChecks = 0, m_typedIntoEdit = 0, m_typedReadOnly = 0, m_escapes = 0;
 };
 
 TEST_F(GridSession, RandomCallsAndInputAgainstAModel) {
-    const int steps = vor::session::Steps(500);
+    const int steps = vor::session::Steps(1000);
     for (uint64_t seed : vor::session::Seeds({21, 22, 23, 24})) {
         Play(seed, steps);
         if (HasFatalFailure()) return;
     }
-    std::printf("%d steps played; the host was asked %d times, accepted %d, refused %d; editor placed checked %d times; %d keys typed into the rich edit\n",
-                m_playedSteps, m_asked, m_accepted, m_refused, m_placementChecks, m_typedIntoEdit);
+    std::printf("%d steps played; the host was asked %d times, accepted %d, refused %d; editor placed checked %d times; %d keys typed into the rich edit (%d read-only)\n",
+                m_playedSteps, m_asked, m_accepted, m_refused, m_placementChecks, m_typedIntoEdit, m_typedReadOnly);
     ::testing::Test::RecordProperty("steps", m_playedSteps);
 }
 

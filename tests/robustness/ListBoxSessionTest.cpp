@@ -195,7 +195,7 @@ using ListBoxTypes = ::testing::Types<Probe<CHorzListBox>, Probe<CColorListBox>>
 TYPED_TEST_SUITE(ListBoxSession, ListBoxTypes);
 
 TYPED_TEST(ListBoxSession, RandomEditsLocksAndTabStops) {
-    const int steps = vor::session::Steps(600);
+    const int steps = vor::session::Steps(1500);
     for (uint64_t seed : vor::session::Seeds({11, 12, 13, 14})) {
         this->Play(seed, steps);
         if (this->HasFatalFailure()) return;

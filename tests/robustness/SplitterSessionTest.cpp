@@ -267,8 +267,8 @@ using SplitterTypes = ::testing::Types<CVORSplitterWnd, CZeSplitterWnd>;
 TYPED_TEST_SUITE(SplitterSession, SplitterTypes);
 
 TYPED_TEST(SplitterSession, RandomDragsAndResizes) {
-    const int steps = vor::session::Steps(400);
-    const std::vector<uint64_t> seeds = vor::session::Seeds({1, 2, 3});
+    const int steps = vor::session::Steps(1500);
+    const std::vector<uint64_t> seeds = vor::session::Seeds({1, 2, 3, 4});
     for (uint64_t seed : seeds) {
         // Each seed on a fresh platform and splitter.
         this->TearDown();
