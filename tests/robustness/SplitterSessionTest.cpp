@@ -133,6 +133,14 @@ protected:
                 cur = m_model.ClampPointer(Along(m_model.vertical, pt), Extent());
                 curPt = m_model.vertical ? CPoint(cur, pt.y) : CPoint(pt.x, cur);
             }
+            if (rng.Chance(5)) {
+                // The owner resizes the splitter in the middle of the drag: the
+                // relayout clamps the position the drop then adds to.
+                const int cx = rng.Range(0, 600), cy = rng.Range(0, 440);
+                log << " resize " << cx << "x" << cy << " while dragging";
+                m_split->MoveWindow(20, 20, cx, cy, TRUE);
+                m_model.Relayout(Extent());
+            }
             if (dragging && !lost && rng.Chance(8)) {
                 // Another window takes the capture: the drag ends uncommitted.
                 ::SetCapture(HostHwnd());
