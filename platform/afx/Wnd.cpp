@@ -383,6 +383,49 @@ LRESULT CWnd::Default()
     return DefWindowProc(msg.message, msg.wParam, msg.lParam);
 }
 
+namespace {
+
+const AFX_MSGMAP_ENTRY* SearchWindowMessageEntry(const AFX_MSGMAP* pMap, UINT nLookup)
+{
+    for (; pMap != NULL; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : NULL) {
+        for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p != NULL && p->nSig != AfxSig_end; ++p) {
+            p = AfxFindMessageEntry(p, nLookup, 0, 0);
+            if (p == NULL)
+                break;
+            if (p->nSig == AfxSig_msg || p->nSig == AfxSig_regmsg)
+                return p;
+        }
+    }
+    return NULL;
+}
+
+// The handler of a plain window message, looked up through the map chain
+// once and then remembered: the maps are constant data. Registered message
+// numbers (0xC000 and up) may be registered later and are always searched.
+struct MsgCacheSlot {
+    const AFX_MSGMAP* pMap;
+    UINT nMsg;
+    const AFX_MSGMAP_ENTRY* lpEntry;
+};
+MsgCacheSlot g_msgCache[1024];
+
+const AFX_MSGMAP_ENTRY* FindWindowMessageEntry(const AFX_MSGMAP* pMap, UINT nLookup)
+{
+    if (nLookup >= 0xC000 || pMap == NULL)
+        return SearchWindowMessageEntry(pMap, nLookup);
+    size_t h = ((reinterpret_cast<uintptr_t>(pMap) >> 4) ^ (nLookup * 2654435761u)) & 1023;
+    MsgCacheSlot& slot = g_msgCache[h];
+    if (slot.pMap == pMap && slot.nMsg == nLookup)
+        return slot.lpEntry;
+    const AFX_MSGMAP_ENTRY* lpEntry = SearchWindowMessageEntry(pMap, nLookup);
+    slot.pMap = pMap;
+    slot.nMsg = nLookup;
+    slot.lpEntry = lpEntry;
+    return lpEntry;
+}
+
+}  // namespace
+
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     LRESULT lResult = 0;
@@ -405,19 +448,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
             nLookup = WM_CTLCOLOR;
             lParam = (LPARAM)&ctl;
         }
-        const AFX_MSGMAP_ENTRY* lpEntry = NULL;
-        for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != NULL && lpEntry == NULL;
-             pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : NULL) {
-            for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p != NULL && p->nSig != AfxSig_end; ++p) {
-                p = AfxFindMessageEntry(p, nLookup, 0, 0);
-                if (p == NULL)
-                    break;
-                if (p->nSig == AfxSig_msg || p->nSig == AfxSig_regmsg) {
-                    lpEntry = p;
-                    break;
-                }
-            }
-        }
+        const AFX_MSGMAP_ENTRY* lpEntry = FindWindowMessageEntry(GetMessageMap(), nLookup);
         if (lpEntry == NULL)
             return FALSE;
         AFX_MSGCALL call = {};

@@ -892,6 +892,9 @@ LRESULT ListView::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             EraseBackground(reinterpret_cast<HDC>(wParam));
             return 1;
+        case WM_NCPAINT:
+            m_barsInvalid = false;
+            return DefWindowProcA(m_hwnd, msg, wParam, lParam);
         case WM_PAINT: {
             if (wParam) {
                 // Painting into a device context the caller gives (a memory

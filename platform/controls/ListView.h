@@ -161,6 +161,7 @@ private:
     bool m_inLayout = false;
     bool m_destroying = false;
     bool m_barsKnown = false;  // m_lastV / m_lastH hold what the bars were given
+    bool m_barsInvalid = false;  // the bars' strips wait for their next frame paint
     SCROLLINFO m_lastV{};
     SCROLLINFO m_lastH{};
     DWORD m_exStyle = 0;

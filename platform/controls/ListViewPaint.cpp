@@ -359,7 +359,10 @@ void ListView::UpdateScrollBars() {
         changed = true;
     }
     m_barsKnown = true;
-    if (changed) {
+    // Strips already waiting for their frame paint need no second invalidation
+    // (a run of inserts would otherwise redo the region arithmetic each time).
+    if (changed && !m_barsInvalid) {
+        m_barsInvalid = true;
         GetClientRect(m_hwnd, &client);
         int cx = GetSystemMetrics(SM_CXVSCROLL), cy = GetSystemMetrics(SM_CYHSCROLL);
         RECT v{client.right, 0, client.right + cx, client.bottom + cy};
