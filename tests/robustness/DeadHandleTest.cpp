@@ -78,6 +78,8 @@ protected:
         for (const Call& c : calls) EXPECT_EQ(c.run(), c.failure) << c.name;
         m_count += (int)calls.size();
     }
+    void WindowCalls(HWND w, HWND c);
+    void DrawingCalls(HDC d);
     DeadHandles h;
     int m_count = 0;
 };
@@ -102,8 +104,30 @@ TEST_F(DeadHandleTest, HandlesAreValidBeforeTheyDie) {
     ::DestroyWindow(again);
 }
 
-TEST_F(DeadHandleTest, WindowCallsRefuseADestroyedWindow) {
-    HWND w = h.hwnd, c = h.child;
+// Handles that never named anything, of plausible and implausible values.
+const HWND kForgedWindows[] = {(HWND)(UINT_PTR)0x10002, (HWND)(UINT_PTR)0x7fff1234, (HWND)(UINT_PTR)-2};
+const HDC kForgedDCs[] = {(HDC)(UINT_PTR)0x10003, (HDC)(UINT_PTR)0x7fff1235, (HDC)(UINT_PTR)-3};
+
+TEST_F(DeadHandleTest, WindowCallsRefuseADestroyedWindow) { WindowCalls(h.hwnd, h.child); }
+
+TEST_F(DeadHandleTest, WindowCallsRefuseForgedWindows) {
+    for (HWND forged : kForgedWindows) {
+        ASSERT_FALSE(::IsWindow(forged)) << "a forged value names a live window";
+        WindowCalls(forged, forged);
+    }
+}
+
+TEST_F(DeadHandleTest, DrawingCallsRefuseADeletedDC) { DrawingCalls(h.dc); }
+
+TEST_F(DeadHandleTest, DrawingCallsRefuseForgedDCs) {
+    for (HDC forged : kForgedDCs) {
+        ASSERT_EQ(::GetObjectType(forged), 0u) << "a forged value names a live object";
+        DrawingCalls(forged);
+    }
+}
+
+void DeadHandleTest::WindowCalls(HWND w, HWND c) {
+    SCOPED_TRACE(::testing::Message() << "window " << (void*)w);
     char buf[32] = "unchanged";
     RECT rc = {1, 2, 3, 4};
     POINT pt = {5, 6};
@@ -200,8 +224,8 @@ TEST_F(DeadHandleTest, WindowCallsRefuseADestroyedWindow) {
     EXPECT_NE(::GetFocus(), w);
 }
 
-TEST_F(DeadHandleTest, DrawingCallsRefuseADeletedDC) {
-    HDC d = h.dc;
+void DeadHandleTest::DrawingCalls(HDC d) {
+    SCOPED_TRACE(::testing::Message() << "DC " << (void*)d);
     POINT pt = {0, 0};
     SIZE sz = {7, 7};
     RECT rc = {0, 0, 4, 4};
