@@ -43,17 +43,7 @@ void CVORInPlaceButton::MoveInPlaceWnd(CRect& rect)
 
 void CVORInPlaceButton::SendNotify(int nCode)
 {
-    if (!IsWindow())
-        return;
-    INPLACE_NOTIFY notify;
-    memset(&notify, 0, sizeof(notify));
-    notify.hWnd = m_hWnd;
-    notify.nSource = INPLACE_SOURCE_BUTTON;
-    notify.nCode = nCode;
-    CWnd* pOwner = GetOwner();
-    HWND hOwner = pOwner ? pOwner->GetSafeHwnd() : NULL;
-    if (hOwner != NULL && ::IsWindow(hOwner))
-        ::SendMessage(hOwner, WM_VOR_NOTIFY, 0, (LPARAM)&notify);
+    VorSendInPlaceNotify(this, INPLACE_SOURCE_BUTTON, nCode, NULL);
 }
 
 void CVORInPlaceButton::SendMessageClick() { SendNotify(INPLACE_CODE_CLICK); }

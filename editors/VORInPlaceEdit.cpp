@@ -124,19 +124,7 @@ void CVORInPlaceEdit::PopLastText()
 
 LRESULT CVORInPlaceEdit::SendNotify(int nCode, const char* pszText)
 {
-    if (!IsWindow())
-        return 1;  // no window: nothing was there to accept
-    INPLACE_NOTIFY notify;
-    memset(&notify, 0, sizeof(notify));
-    notify.hWnd = m_hWnd;
-    notify.nSource = INPLACE_SOURCE_EDIT;
-    notify.nCode = nCode;
-    notify.pszText = pszText;
-    CWnd* pOwner = GetOwner();
-    HWND hOwner = pOwner ? pOwner->GetSafeHwnd() : NULL;
-    if (hOwner == NULL || !::IsWindow(hOwner))
-        return 0;  // as a receiver that does not handle it: accepted
-    return ::SendMessage(hOwner, WM_VOR_NOTIFY, 0, (LPARAM)&notify);
+    return VorSendInPlaceNotify(this, INPLACE_SOURCE_EDIT, nCode, pszText);
 }
 
 int CVORInPlaceEdit::SendMessageTextChange(const char* pszText)

@@ -41,3 +41,25 @@ enum {
     INPLACE_CODE_DCLICK = 4,
     INPLACE_CODE_TEXTCHANGED = 5
 };
+
+// Sends one report from an editor's window to its owner (the SetOwner window,
+// else the parent) and answers the reply. A sender without a window answers
+// 1 (nothing was there to accept); one without a live owner answers 0, as a
+// receiver that does not handle the message would.
+inline LRESULT VorSendInPlaceNotify(CWnd* pSender, int nSource, int nCode, const char* pszText)
+{
+    HWND hSender = pSender ? pSender->GetSafeHwnd() : NULL;
+    if (hSender == NULL || !::IsWindow(hSender))
+        return 1;
+    INPLACE_NOTIFY notify;
+    memset(&notify, 0, sizeof(notify));
+    notify.hWnd = hSender;
+    notify.nSource = nSource;
+    notify.nCode = nCode;
+    notify.pszText = pszText;
+    CWnd* pOwner = pSender->GetOwner();
+    HWND hOwner = pOwner ? pOwner->GetSafeHwnd() : NULL;
+    if (hOwner == NULL || !::IsWindow(hOwner))
+        return 0;
+    return ::SendMessage(hOwner, WM_VOR_NOTIFY, 0, (LPARAM)&notify);
+}
