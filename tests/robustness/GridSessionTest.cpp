@@ -506,6 +506,9 @@ public:
                 Input(log);
             Pump();
             Paint(log);
+            if (vor::session::Trace())
+                std::printf("%s [current %d, %d; %d editor(s)]\n", log.str().c_str(), G().m_nCurRow, G().m_nCurCol,
+                            OpenEditors());
             Check(log.str());
             if (HasFatalFailure()) return;
             ++m_playedSteps;

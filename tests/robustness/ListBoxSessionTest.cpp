@@ -160,6 +160,7 @@ protected:
             if (rng.Chance(10)) box.Invalidate(TRUE);
             Pump();
 
+            if (vor::session::Trace()) std::printf("%s\n", log.str().c_str());
             SCOPED_TRACE(log.str());
             ASSERT_EQ(box.GetCount(), (int)items.size());
             for (int i = 0; i < (int)items.size(); ++i) {

@@ -6,6 +6,8 @@
 //                         enough for a sanitizer build)
 //   VOR_SESSION_SEED=S    play only seed S (decimal), e.g. one a failure named
 //   VOR_SESSION_SEEDS=K   play K seeds, 1 to K, instead of the default ones
+//                         (from VOR_SESSION_FIRST_SEED on when that is set)
+//   VOR_SESSION_TRACE=1   print every step as it is played
 #pragma once
 
 #include <gtest/gtest.h>
@@ -52,13 +54,16 @@ inline long EnvNumber(const char* name, long fallback) {
     return (end && *end == 0 && n > 0) ? n : fallback;
 }
 
+inline bool Trace() { return EnvNumber("VOR_SESSION_TRACE", 0) != 0; }
+
 inline int Steps(int fallback) { return (int)EnvNumber("VOR_SESSION_STEPS", fallback); }
 
 inline std::vector<uint64_t> Seeds(std::vector<uint64_t> defaults) {
     if (const long one = EnvNumber("VOR_SESSION_SEED", 0)) return {(uint64_t)one};
     if (const long k = EnvNumber("VOR_SESSION_SEEDS", 0)) {
         std::vector<uint64_t> all;
-        for (long i = 1; i <= k; ++i) all.push_back((uint64_t)i);
+        const long first = EnvNumber("VOR_SESSION_FIRST_SEED", 1);
+        for (long i = 0; i < k; ++i) all.push_back((uint64_t)(first + i));
         return all;
     }
     return defaults;

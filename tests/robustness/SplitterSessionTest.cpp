@@ -255,6 +255,7 @@ protected:
             }
             Pump();
             if (HasFatalFailure()) return;
+            if (vor::session::Trace()) std::printf("%s\n", log.str().c_str());
             Check(log.str());
             if (HasFatalFailure()) return;
             const vor::session::GdiCounts now = vor::session::GdiCounts::Now();
