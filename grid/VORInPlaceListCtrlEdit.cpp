@@ -212,6 +212,11 @@ void CVORInPlaceListCtrl::OnItemchanged(NMHDR* pNMHDR, LRESULT* pResult)
         return;
     const UINT nBoth = LVIS_SELECTED | LVIS_FOCUSED;
     if ((CListCtrl::GetItemState(nItem, nBoth) & nBoth) == nBoth) {
+        // An editor left open for another row (one deleted under it, say)
+        // must not stay when that row cannot take it: a new current row
+        // closes it, and EditItem opens the one of the new cell.
+        if (m_nCurRow != nItem)
+            DestroyEditors();
         m_nCurRow = nItem;
         if (m_nCurCol >= 0 && m_nCurCol < GetColumnCount())
             EditItem(nItem, m_nCurCol, TRUE);
