@@ -133,15 +133,7 @@ LRESULT CVORInPlaceComboBox::SendNotify(int nCode, const char* pszText)
     return VorSendInPlaceNotify(this, INPLACE_SOURCE_COMBO, nCode, pszText);
 }
 
-int CVORInPlaceComboBox::SendMessageTextChange(const char* pszText)
-{
-    if (!IsWindow())
-        return 1;
-    int nReply = (int)SendNotify(INPLACE_CODE_TEXTCHANGE, pszText ? pszText : "");
-    if (nReply == 0)
-        PushLastText();
-    return nReply;
-}
+int CVORInPlaceComboBox::SendMessageTextChange(const char* pszText) { return VorOfferInPlaceText(*this, pszText); }
 
 void CVORInPlaceComboBox::SendMessageClick() { SendNotify(INPLACE_CODE_CLICK, NULL); }
 

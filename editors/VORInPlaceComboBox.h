@@ -68,7 +68,10 @@ public:
     int m_nEndChar;
 
 protected:
+    // Sends one record to the owner (VorSendInPlaceNotify).
     LRESULT SendNotify(int nCode, const char* pszText);
+    template <class E>
+    friend int VorOfferInPlaceText(E& editor, const char* pszText);
     void SaveSel();
     BOOL PassKeyToOwner(MSG* pMsg);
     // The shared rule of OnEditchange and OnSelendok for one text.

@@ -127,15 +127,7 @@ LRESULT CVORInPlaceEdit::SendNotify(int nCode, const char* pszText)
     return VorSendInPlaceNotify(this, INPLACE_SOURCE_EDIT, nCode, pszText);
 }
 
-int CVORInPlaceEdit::SendMessageTextChange(const char* pszText)
-{
-    if (!IsWindow())
-        return 1;
-    int nReply = (int)SendNotify(INPLACE_CODE_TEXTCHANGE, pszText ? pszText : "");
-    if (nReply == 0)
-        PushLastText();
-    return nReply;
-}
+int CVORInPlaceEdit::SendMessageTextChange(const char* pszText) { return VorOfferInPlaceText(*this, pszText); }
 
 void CVORInPlaceEdit::SendMessageClick() { SendNotify(INPLACE_CODE_CLICK, NULL); }
 

@@ -69,9 +69,10 @@ public:
     int m_nDataFormat;
 
 protected:
-    // Sends one record to the owner; 1 (refused) when there is no window
-    // or no owner.
+    // Sends one record to the owner (VorSendInPlaceNotify).
     LRESULT SendNotify(int nCode, const char* pszText);
+    template <class E>
+    friend int VorOfferInPlaceText(E& editor, const char* pszText);
     // Reads the control's selection into m_nStartChar, m_nEndChar.
     void SaveSel();
     // Hands a key-down to the owner; TRUE when it was sent.

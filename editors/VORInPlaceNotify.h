@@ -63,3 +63,17 @@ inline LRESULT VorSendInPlaceNotify(CWnd* pSender, int nSource, int nCode, const
         return 0;
     return ::SendMessage(hOwner, WM_VOR_NOTIFY, 0, (LPARAM)&notify);
 }
+
+// The text-change question of an editor E: asked through E::SendNotify, and
+// on a 0 reply the text becomes E's last accepted one. An editor without a
+// window answers 1 without asking.
+template <class E>
+int VorOfferInPlaceText(E& editor, const char* pszText)
+{
+    if (!editor.IsWindow())
+        return 1;
+    int nReply = (int)editor.SendNotify(INPLACE_CODE_TEXTCHANGE, pszText ? pszText : "");
+    if (nReply == 0)
+        editor.PushLastText();
+    return nReply;
+}
