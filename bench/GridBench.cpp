@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "AllocCounter.h"
+#include "CellTexts.h"
 #include "VORInPlaceListCtrl.h"
 #include "VORInPlaceNotify.h"
 
@@ -50,16 +51,16 @@ struct Sheet {
         grid.DestroyWindow();
         host.DestroyWindow();
     }
-    // N rows of eight-character cell texts.
-    void Populate(int rows) {
-        char text[16];
+    // N rows of eight-character cell texts; the list view is told the
+    // number of rows first (LVM_SETITEMCOUNT), as the peer is given its row
+    // count.
+    void Populate(int rows) { Populate(bench::TextsFor(rows)); }
+    void Populate(const bench::CellTexts& texts) {
+        const int rows = texts.Rows();
+        grid.SetItemCount(rows);
         for (int r = 0; r < rows; ++r) {
-            std::snprintf(text, sizeof text, "%08d", r);
-            grid.InsertItem(r, text);
-            for (int c = 1; c < kColumns; ++c) {
-                std::snprintf(text, sizeof text, "%07d%d", r % 10000000, c);
-                grid.SetItemText(r, c, text);
-            }
+            grid.InsertItem(r, texts.At(r, 0));
+            for (int c = 1; c < kColumns; ++c) grid.SetItemText(r, c, texts.At(r, c));
         }
     }
 };
@@ -82,11 +83,12 @@ void Repaint(Sheet& s) { s.grid.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UP
 
 void BM_Populate(benchmark::State& state) {
     int rows = (int)state.range(0);
+    const bench::CellTexts& texts = bench::TextsFor(rows);
     for (auto _ : state) {
         state.PauseTiming();
         auto s = std::make_unique<Sheet>();
         state.ResumeTiming();
-        s->Populate(rows);
+        s->Populate(texts);
         state.PauseTiming();
         s.reset();
         VorPumpMessages();
@@ -186,11 +188,12 @@ BENCHMARK(BM_HideShowColumn)->Arg(100000)->Unit(benchmark::kMillisecond);
 void BM_MemoryPerCell(benchmark::State& state) {
     int rows = (int)state.range(0);
     double perCell = 0;
+    const bench::CellTexts& texts = bench::TextsFor(rows);
     for (auto _ : state) {
         auto s = std::make_unique<Sheet>();
         VorPumpMessages();
         int64_t before = bench::LiveHeapBytes();
-        s->Populate(rows);
+        s->Populate(texts);
         int64_t after = bench::LiveHeapBytes();
         perCell = (double)(after - before) / ((double)rows * kColumns);
         s.reset();

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "AllocCounter.h"
+#include "CellTexts.h"
 
 namespace {
 
@@ -39,17 +40,13 @@ struct PeerSheet {
         table.resize(kWidth, kHeight);
         table.show();
     }
-    void Populate(int rows) {
+    void Populate(int rows) { Populate(bench::TextsFor(rows)); }
+    void Populate(const bench::CellTexts& texts) {
+        const int rows = texts.Rows();
         table.setRowCount(rows);
-        char text[16];
-        for (int r = 0; r < rows; ++r) {
-            std::snprintf(text, sizeof text, "%08d", r);
-            table.setItem(r, 0, new QTableWidgetItem(QString::fromLatin1(text)));
-            for (int c = 1; c < kColumns; ++c) {
-                std::snprintf(text, sizeof text, "%07d%d", r % 10000000, c);
-                table.setItem(r, c, new QTableWidgetItem(QString::fromLatin1(text)));
-            }
-        }
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < kColumns; ++c)
+                table.setItem(r, c, new QTableWidgetItem(QString::fromLatin1(texts.At(r, c))));
     }
     void Paint() { table.render(&image); }
 };
@@ -57,11 +54,12 @@ struct PeerSheet {
 void Peer_Populate(benchmark::State& state) {
     App();
     int rows = (int)state.range(0);
+    const bench::CellTexts& texts = bench::TextsFor(rows);
     for (auto _ : state) {
         state.PauseTiming();
         auto s = std::make_unique<PeerSheet>();
         state.ResumeTiming();
-        s->Populate(rows);
+        s->Populate(texts);
         state.PauseTiming();
         s.reset();
         state.ResumeTiming();
@@ -134,10 +132,11 @@ void Peer_MemoryPerCell(benchmark::State& state) {
     App();
     int rows = (int)state.range(0);
     double perCell = 0;
+    const bench::CellTexts& texts = bench::TextsFor(rows);
     for (auto _ : state) {
         auto s = std::make_unique<PeerSheet>();
         int64_t before = bench::LiveHeapBytes();
-        s->Populate(rows);
+        s->Populate(texts);
         int64_t after = bench::LiveHeapBytes();
         perCell = (double)(after - before) / ((double)rows * kColumns);
         s.reset();

@@ -25,7 +25,11 @@ CVORInPlaceListCtrl::CVORInPlaceListCtrl()
       m_crSelBk(0x00600000),
       m_nCurRow(-1),
       m_nCurCol(-1),
-      m_bAttachingRecord(FALSE)
+      m_bAttachingRecord(FALSE),
+      m_hKnownWnd(NULL),
+      m_nKnownCount(-1),
+      m_nKnownRow(-1),
+      m_pKnownItem(NULL)
 {
 }
 
@@ -42,6 +46,7 @@ CVORInPlaceListCtrl::~CVORInPlaceListCtrl()
         delete pItem;
     }
     m_mapItems.RemoveAll();
+    ForgetRowLookup();
     // The list view outlives this point (the base class destroys the
     // window): its data values must not keep the freed addresses.
     if (::IsWindow(m_hWnd)) {
@@ -56,19 +61,87 @@ CVORInPlaceListCtrl::~CVORInPlaceListCtrl()
 // ---------------------------------------------------------------------------
 // Records
 
+// Messages that only read the list view: they change neither the number of
+// items nor any item's data value, so a row lookup survives them.
+BOOL CVORInPlaceListCtrl::LeavesItemsAlone(UINT message)
+{
+    switch (message) {
+    case LVM_GETITEMCOUNT:
+    case LVM_GETITEMA:
+    case LVM_GETITEMRECT:
+    case LVM_GETSUBITEMRECT:
+    case LVM_GETITEMSTATE:
+    case LVM_GETITEMTEXTA:
+    case LVM_GETNEXTITEM:
+    case LVM_GETTOPINDEX:
+    case LVM_GETCOUNTPERPAGE:
+    case LVM_GETSELECTEDCOUNT:
+    case LVM_GETCOLUMNA:
+    case LVM_GETCOLUMNWIDTH:
+    case LVM_GETHEADER:
+    case LVM_GETEXTENDEDLISTVIEWSTYLE:
+    case LVM_GETIMAGELIST:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+LRESULT CVORInPlaceListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (LeavesItemsAlone(message))
+        return CListCtrl::WindowProc(message, wParam, lParam);
+    // Forgotten before (nothing stale is used while the message runs) and
+    // after (a lookup made half-way through may describe items that have
+    // changed since). The object may be gone once WM_NCDESTROY is handled.
+    ForgetRowLookup();
+    if (message == WM_NCDESTROY)
+        return CListCtrl::WindowProc(message, wParam, lParam);
+    const LRESULT lResult = CListCtrl::WindowProc(message, wParam, lParam);
+    ForgetRowLookup();
+    return lResult;
+}
+
+void CVORInPlaceListCtrl::RememberRow(int nRow, CVORInPlaceListItem* pItem)
+{
+    m_hKnownWnd = m_hWnd;
+    m_nKnownRow = nRow;
+    m_pKnownItem = pItem;
+}
+
+void CVORInPlaceListCtrl::ForgetRowLookup()
+{
+    m_nKnownCount = -1;
+    m_nKnownRow = -1;
+    m_pKnownItem = NULL;
+}
+
 BOOL CVORInPlaceListCtrl::IsRowInRange(int nRow)
 {
-    return nRow >= 0 && nRow < CListCtrl::GetItemCount();
+    if (nRow < 0)
+        return FALSE;
+    if (m_nKnownCount < 0 || m_hKnownWnd != m_hWnd) {
+        if (m_hKnownWnd != m_hWnd)
+            ForgetRowLookup();  // another window since (attached anew)
+        const int nCount = CListCtrl::GetItemCount();
+        m_hKnownWnd = m_hWnd;
+        m_nKnownCount = nCount;
+        return nRow < nCount;
+    }
+    return nRow < m_nKnownCount;
 }
 
 CVORInPlaceListItem* CVORInPlaceListCtrl::FindListItem(int nRow)
 {
+    if (nRow >= 0 && nRow == m_nKnownRow && m_hKnownWnd == m_hWnd)
+        return m_pKnownItem;
     if (!IsRowInRange(nRow))
         return NULL;
     CVORInPlaceListItem* pItem = (CVORInPlaceListItem*)CListCtrl::GetItemData(nRow);
     BOOL bKnown = FALSE;
     if (pItem == NULL || !m_mapItems.Lookup(pItem, bKnown))
         return NULL;
+    RememberRow(nRow, pItem);
     return pItem;
 }
 
@@ -83,24 +156,28 @@ void CVORInPlaceListCtrl::AddRecord(CVORInPlaceListItem* pItem)
 
 void CVORInPlaceListCtrl::FreeRecord(CVORInPlaceListItem* pItem)
 {
+    if (pItem == m_pKnownItem)
+        ForgetRowLookup();
     if (pItem != NULL && m_mapItems.RemoveKey(pItem))
         delete pItem;
 }
 
 CVORInPlaceListItem* CVORInPlaceListCtrl::GetListItem(int nRow)
 {
-    if (!IsRowInRange(nRow))
-        return NULL;
-    CVORInPlaceListItem* pItem = (CVORInPlaceListItem*)CListCtrl::GetItemData(nRow);
-    BOOL bKnown = FALSE;
-    if (pItem != NULL && m_mapItems.Lookup(pItem, bKnown))
+    CVORInPlaceListItem* pItem = FindListItem(nRow);
+    if (pItem != NULL || !IsRowInRange(nRow))
         return pItem;
     // No record yet, or a value that someone else wrote into the list view:
     // never taken for a record.
     pItem = new CVORInPlaceListItem;
+    // Room for a cell a column at the first cell, without changing the
+    // row's size: the cells are still made one by one as they are reached.
+    pItem->m_arrCells.SetSize(0, GetColumnCount());
     AddRecord(pItem);
     BOOL bWasAttaching = m_bAttachingRecord;
     m_bAttachingRecord = TRUE;
+    // Not remembered: the owner hears of this write and may change the rows
+    // while it is made; the next lookup asks the list view again.
     CListCtrl::SetItem(nRow, 0, LVIF_PARAM, NULL, 0, 0, 0, (LPARAM)pItem);
     m_bAttachingRecord = bWasAttaching;
     return pItem;
@@ -290,6 +367,7 @@ int CVORInPlaceListCtrl::DeleteAllItems()
 {
     for (int i = CListCtrl::GetItemCount() - 1; i >= 0; --i)
         DeleteItem(i);
+    ForgetRowLookup();
     POSITION pos = m_mapItems.GetStartPosition();
     while (pos != NULL) {
         CVORInPlaceListItem* pItem = NULL;

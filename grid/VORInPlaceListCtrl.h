@@ -148,6 +148,9 @@ public:
 
 protected:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // Every message to the list view passes here first: one that may change
+    // its items makes the grid forget its last row lookup.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
@@ -162,6 +165,12 @@ protected:
 
 private:
     BOOL IsRowInRange(int nRow);
+    // The row lookup: the list view's item count and the last row found with
+    // its record, kept only while no message that can change the list view's
+    // items has arrived (-1 and null: not known).
+    void RememberRow(int nRow, CVORInPlaceListItem* pItem);
+    void ForgetRowLookup();
+    static BOOL LeavesItemsAlone(UINT message);
     // The row's record when its data value is one of ours, else null;
     // creates nothing.
     CVORInPlaceListItem* FindListItem(int nRow);
@@ -188,4 +197,9 @@ private:
     // the list view's LVN_ITEMCHANGED for that write is not a selection
     // change and must not reopen the editor from inside a paint.
     BOOL m_bAttachingRecord;
+
+    HWND m_hKnownWnd;
+    int m_nKnownCount;
+    int m_nKnownRow;
+    CVORInPlaceListItem* m_pKnownItem;
 };

@@ -59,14 +59,16 @@ CString CVORInPlaceListItem::GetCellText(int nIndex) {
 }
 
 void CVORInPlaceListItem::SetCellText(int nIndex, const char* lpszText) {
-    // The text may lie in one of this row's cells; take it before the row
-    // grows.
-    CString strText;
-    if (lpszText != NULL)
-        strText = lpszText;
+    // The text may lie in one of this row's cells: growing the row moves the
+    // cells but not the text buffers they own, and a string takes text out
+    // of its own buffer safely.
     CVORInPlaceListCell* pCell = GetListCell(nIndex);
-    if (pCell != NULL)
-        pCell->m_strText = strText;
+    if (pCell == NULL)
+        return;
+    if (lpszText != NULL)
+        pCell->m_strText = lpszText;
+    else
+        pCell->m_strText.Empty();
 }
 
 DWORD CVORInPlaceListItem::GetCellData(int nIndex) {

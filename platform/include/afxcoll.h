@@ -65,8 +65,11 @@ public:
                 nGrow = nGrow < 4 ? 4 : (nGrow > 1024 ? 1024 : nGrow);
             }
             int nNewMax = m_nMaxSize + nGrow;
-            if (m_pData == NULL)
-                nNewMax = nNewSize;  // the first allocation is exact, as in MFC
+            if (m_pData == NULL) {
+                // The first allocation is exact, as in MFC, unless a grow-by
+                // was given: that many slots at least.
+                nNewMax = m_nGrowBy > nNewSize ? m_nGrowBy : nNewSize;
+            }
             if (nNewMax < nNewSize)
                 nNewMax = nNewSize;
             Reallocate(nNewMax);
