@@ -1,5 +1,6 @@
-// The counting malloc family: each call is passed to glibc's own and the
-// usable size of the block is added to or taken from one counter.
+// The counting malloc family: each call is passed to glibc's own and, while
+// counting is on, the usable size of the block is added to or taken from one
+// counter. Off, a call costs one relaxed load more than glibc's own.
 #include "AllocCounter.h"
 
 #include <malloc.h>
@@ -17,17 +18,21 @@ void* __libc_memalign(size_t, size_t);
 
 namespace {
 std::atomic<int64_t> g_live{0};
+std::atomic<bool> g_counting{false};
 
 inline void Add(void* p) {
-    if (p) g_live.fetch_add((int64_t)malloc_usable_size(p), std::memory_order_relaxed);
+    if (p && g_counting.load(std::memory_order_relaxed))
+        g_live.fetch_add((int64_t)malloc_usable_size(p), std::memory_order_relaxed);
 }
 inline void Remove(void* p) {
-    if (p) g_live.fetch_sub((int64_t)malloc_usable_size(p), std::memory_order_relaxed);
+    if (p && g_counting.load(std::memory_order_relaxed))
+        g_live.fetch_sub((int64_t)malloc_usable_size(p), std::memory_order_relaxed);
 }
 }  // namespace
 
 namespace bench {
 int64_t LiveHeapBytes() { return g_live.load(std::memory_order_relaxed); }
+void CountAllocations(bool on) { g_counting.store(on, std::memory_order_relaxed); }
 }  // namespace bench
 
 extern "C" {

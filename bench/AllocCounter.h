@@ -7,6 +7,10 @@
 #include <cstdint>
 
 namespace bench {
-// Bytes currently allocated (usable sizes), from process start.
+// Bytes allocated and not freed (usable sizes) while counting was on. Only
+// the difference of two readings within one counting span means anything:
+// a block counted at its allocation may be freed uncounted, and back.
 int64_t LiveHeapBytes();
+// Turns counting on or off; off by default, so that timings do not pay it.
+void CountAllocations(bool on);
 }  // namespace bench

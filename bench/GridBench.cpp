@@ -192,9 +192,11 @@ void BM_MemoryPerCell(benchmark::State& state) {
     for (auto _ : state) {
         auto s = std::make_unique<Sheet>();
         VorPumpMessages();
+        bench::CountAllocations(true);
         int64_t before = bench::LiveHeapBytes();
         s->Populate(texts);
         int64_t after = bench::LiveHeapBytes();
+        bench::CountAllocations(false);
         perCell = (double)(after - before) / ((double)rows * kColumns);
         s.reset();
         VorPumpMessages();

@@ -135,9 +135,11 @@ void Peer_MemoryPerCell(benchmark::State& state) {
     const bench::CellTexts& texts = bench::TextsFor(rows);
     for (auto _ : state) {
         auto s = std::make_unique<PeerSheet>();
+        bench::CountAllocations(true);
         int64_t before = bench::LiveHeapBytes();
         s->Populate(texts);
         int64_t after = bench::LiveHeapBytes();
+        bench::CountAllocations(false);
         perCell = (double)(after - before) / ((double)rows * kColumns);
         s.reset();
     }

@@ -29,7 +29,8 @@ CVORInPlaceListCtrl::CVORInPlaceListCtrl()
       m_hKnownWnd(NULL),
       m_nKnownCount(-1),
       m_nKnownRow(-1),
-      m_pKnownItem(NULL)
+      m_pKnownItem(NULL),
+      m_nItemMessages(0)
 {
 }
 
@@ -95,6 +96,7 @@ LRESULT CVORInPlaceListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
     // after (a lookup made half-way through may describe items that have
     // changed since). The object may be gone once WM_NCDESTROY is handled.
     ForgetRowLookup();
+    ++m_nItemMessages;
     if (message == WM_NCDESTROY)
         return CListCtrl::WindowProc(message, wParam, lParam);
     const LRESULT lResult = CListCtrl::WindowProc(message, wParam, lParam);
@@ -176,10 +178,16 @@ CVORInPlaceListItem* CVORInPlaceListCtrl::GetListItem(int nRow)
     AddRecord(pItem);
     BOOL bWasAttaching = m_bAttachingRecord;
     m_bAttachingRecord = TRUE;
-    // Not remembered: the owner hears of this write and may change the rows
-    // while it is made; the next lookup asks the list view again.
-    CListCtrl::SetItem(nRow, 0, LVIF_PARAM, NULL, 0, 0, 0, (LPARAM)pItem);
+    // The owner hears of this write and may change the rows meanwhile: the
+    // lookup holds afterwards only when no other message reached the items.
+    const int nCount = m_nKnownCount;
+    const UINT nMessages = m_nItemMessages;
+    const BOOL bSet = CListCtrl::SetItem(nRow, 0, LVIF_PARAM, NULL, 0, 0, 0, (LPARAM)pItem);
     m_bAttachingRecord = bWasAttaching;
+    if (bSet && nCount >= 0 && m_nItemMessages == nMessages + 1) {
+        m_nKnownCount = nCount;
+        RememberRow(nRow, pItem);
+    }
     return pItem;
 }
 
@@ -343,9 +351,17 @@ void CVORInPlaceListCtrl::HideColumn(int nCol)
 
 int CVORInPlaceListCtrl::InsertItem(int nRow, const char* lpszText)
 {
+    // An item count known before stays known (one more) when the insertion
+    // was the only message that reached the items.
+    const int nCount = m_hKnownWnd == m_hWnd ? m_nKnownCount : -1;
+    const UINT nMessages = m_nItemMessages;
     const int nNew = CListCtrl::InsertItem(LVIF_TEXT, nRow, lpszText, 0, 0, 0, 0);
     if (nNew < 0)
         return -1;
+    if (nCount >= 0 && nCount < INT_MAX && m_nItemMessages == nMessages + 1) {
+        m_hKnownWnd = m_hWnd;
+        m_nKnownCount = nCount + 1;
+    }
     CVORInPlaceListItem* pItem = GetListItem(nNew);
     if (pItem != NULL)
         pItem->SetCellText(0, lpszText);

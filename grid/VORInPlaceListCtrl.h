@@ -202,4 +202,6 @@ private:
     int m_nKnownCount;
     int m_nKnownRow;
     CVORInPlaceListItem* m_pKnownItem;
+    // Messages that reached the list view and were not pure queries.
+    UINT m_nItemMessages;
 };

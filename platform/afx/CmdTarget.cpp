@@ -2,6 +2,9 @@
 // notifications through them.
 #include "afxwin.h"
 
+#include <cstddef>
+#include <cstdint>
+
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 // The root map: no entries, no base.
@@ -35,6 +38,51 @@ const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP_ENTRY* lpEnt
     return NULL;
 }
 
+namespace {
+
+// The first entry of a map chain for a command or notification. Maps are
+// constant data and these messages are never registered ones (which are
+// numbered from 0xC000, above every reflected message), so an answer, found
+// or not, stays true for the life of the process: a small table keeps the
+// latest answers.
+struct CommandCacheSlot {
+    const AFX_MSGMAP* pMap;
+    UINT nMsg;
+    UINT nCode;
+    UINT nID;
+    const AFX_MSGMAP_ENTRY* lpEntry;
+};
+CommandCacheSlot g_commandCache[512];
+
+const AFX_MSGMAP_ENTRY* SearchCommandEntry(const AFX_MSGMAP* pMap, UINT nMsg, UINT nCode, UINT nID)
+{
+    for (; pMap != NULL; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : NULL) {
+        const AFX_MSGMAP_ENTRY* lpEntry = AfxFindMessageEntry(pMap->lpEntries, nMsg, nCode, nID);
+        if (lpEntry != NULL)
+            return lpEntry;
+    }
+    return NULL;
+}
+
+const AFX_MSGMAP_ENTRY* FindCommandEntry(const AFX_MSGMAP* pMap, UINT nMsg, UINT nCode, UINT nID)
+{
+    if (pMap == NULL || nMsg >= 0xC000)
+        return SearchCommandEntry(pMap, nMsg, nCode, nID);
+    size_t h = (reinterpret_cast<uintptr_t>(pMap) >> 4) ^ (nMsg * 2654435761u) ^ (nCode * 40503u) ^ (nID * 97u);
+    CommandCacheSlot& slot = g_commandCache[h & 511];
+    if (slot.pMap == pMap && slot.nMsg == nMsg && slot.nCode == nCode && slot.nID == nID)
+        return slot.lpEntry;
+    const AFX_MSGMAP_ENTRY* lpEntry = SearchCommandEntry(pMap, nMsg, nCode, nID);
+    slot.pMap = pMap;
+    slot.nMsg = nMsg;
+    slot.nCode = nCode;
+    slot.nID = nID;
+    slot.lpEntry = lpEntry;
+    return lpEntry;
+}
+
+}  // namespace
+
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     // The message rides in the high word (WM_NOTIFY, or a reflected
@@ -44,25 +92,21 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     if (nMsg == 0 || (UINT)nCode == CN_UPDATE_COMMAND_UI)
         nMsg = WM_COMMAND;  // the update entries keep the code's low word
 
-    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != NULL;
-         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : NULL) {
-        const AFX_MSGMAP_ENTRY* lpEntry = AfxFindMessageEntry(pMap->lpEntries, nMsg, nNotifyCode, nID);
-        if (lpEntry == NULL)
-            continue;
-        if (pHandlerInfo != NULL) {
-            pHandlerInfo->pTarget = this;
-            pHandlerInfo->pfn = lpEntry->pfn;
-            return TRUE;
-        }
-        AFX_MSGCALL call = {};
-        call.nMsg = nMsg;
-        call.nID = nID;
-        call.pNotify = (nMsg == WM_NOTIFY || nMsg == WM_REFLECT_BASE + WM_NOTIFY) ? (AFX_NOTIFY*)pExtra : NULL;
-        call.pExtra = (UINT)nCode == CN_UPDATE_COMMAND_UI ? pExtra : NULL;
-        // The handler may destroy this object; nothing touches it after.
-        return lpEntry->pfn(this, call);
+    const AFX_MSGMAP_ENTRY* lpEntry = FindCommandEntry(GetMessageMap(), nMsg, nNotifyCode, nID);
+    if (lpEntry == NULL)
+        return FALSE;
+    if (pHandlerInfo != NULL) {
+        pHandlerInfo->pTarget = this;
+        pHandlerInfo->pfn = lpEntry->pfn;
+        return TRUE;
     }
-    return FALSE;
+    AFX_MSGCALL call = {};
+    call.nMsg = nMsg;
+    call.nID = nID;
+    call.pNotify = (nMsg == WM_NOTIFY || nMsg == WM_REFLECT_BASE + WM_NOTIFY) ? (AFX_NOTIFY*)pExtra : NULL;
+    call.pExtra = (UINT)nCode == CN_UPDATE_COMMAND_UI ? pExtra : NULL;
+    // The handler may destroy this object; nothing touches it after.
+    return lpEntry->pfn(this, call);
 }
 
 // ---------------------------------------------------------------------------
