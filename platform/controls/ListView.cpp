@@ -311,8 +311,9 @@ const std::string& ListView::TextOf(int i, int column) {
     if (column == 0) return item.text;
     if (column < 0 || column >= int(m_columns.size())) return EmptyString();
     int id = m_columns[size_t(column)].id;
-    for (const SubItem& s : item.sub)
-        if (s.column == id) return s.text;
+    if (item.sub)
+        for (const SubItem& s : *item.sub)
+            if (s.column == id) return s.text;
     return EmptyString();
 }
 
@@ -344,15 +345,17 @@ BOOL ListView::SetItem(const LVITEMA* p) {
         int id = m_columns[size_t(p->iSubItem)].id;
         Item& item = m_items[size_t(i)];
         // Sub-items of deleted columns are dropped here, lazily.
-        item.sub.erase(std::remove_if(item.sub.begin(), item.sub.end(),
-                                      [&](const SubItem& s) { return ColumnIndexOfId(s.column) < 0; }),
-                       item.sub.end());
+        if (!item.sub) item.sub = std::make_unique<std::vector<SubItem>>();
+        std::vector<SubItem>& subs = *item.sub;
+        subs.erase(std::remove_if(subs.begin(), subs.end(),
+                                  [&](const SubItem& s) { return ColumnIndexOfId(s.column) < 0; }),
+                   subs.end());
         SubItem* sub = nullptr;
-        for (SubItem& s : item.sub)
+        for (SubItem& s : subs)
             if (s.column == id) sub = &s;
         if (!sub) {
-            item.sub.push_back(SubItem{id, std::string(), -1});
-            sub = &item.sub.back();
+            subs.push_back(SubItem{id, std::string(), -1});
+            sub = &subs.back();
         }
         if (p->mask & LVIF_TEXT) sub->text = (p->pszText && !IsCallback(p->pszText)) ? p->pszText : "";
         if (p->mask & LVIF_IMAGE) sub->image = p->iImage;
@@ -417,8 +420,9 @@ BOOL ListView::GetItem(LVITEMA* p) {
         } else {
             p->iImage = -1;
             int id = m_columns[size_t(p->iSubItem)].id;
-            for (const SubItem& s : it.sub)
-                if (s.column == id) p->iImage = s.image;
+            if (it.sub)
+                for (const SubItem& s : *it.sub)
+                    if (s.column == id) p->iImage = s.image;
         }
     }
     if (p->mask & LVIF_PARAM) p->lParam = it.lParam;

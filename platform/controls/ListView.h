@@ -14,6 +14,7 @@
 
 #include <set>
 #include <string>
+#include <memory>
 #include <vector>
 
 namespace vor::controls {
@@ -40,7 +41,9 @@ private:
         LPARAM lParam = 0;
         UINT state = 0;
         int indent = 0;
-        std::vector<SubItem> sub;
+        // Made with the first sub-item: most items have none, and every
+        // item pays for what an empty one holds.
+        std::unique_ptr<std::vector<SubItem>> sub;
     };
     struct Column {
         int id = 0;

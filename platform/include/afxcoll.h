@@ -492,6 +492,8 @@ inline UINT HashString(LPCTSTR key)
 // Hash table of KEY to VALUE with a fixed number of buckets (17 unless
 // InitHashTable says otherwise), chained. TRAITS supplies
 // static UINT Hash(ARG_KEY) and static bool Equal(const KEY&, ARG_KEY).
+// Entries are carved from blocks of nBlockSize (as MFC's maps do): a freed
+// entry is kept for the next one, and the blocks go when the map is empty.
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE, class TRAITS>
 class MapCore {
 public:
@@ -503,7 +505,11 @@ public:
         explicit Assoc(ARG_KEY k) : pNext(NULL), nHashValue(0), key(k), value() {}
     };
 
-    explicit MapCore(int nBlockSize = 10) : m_pHashTable(NULL), m_nHashTableSize(17), m_nCount(0) {}
+    explicit MapCore(int nBlockSize = 10)
+        : m_pHashTable(NULL), m_nHashTableSize(17), m_nCount(0), m_nBlockSize(nBlockSize > 0 ? nBlockSize : 10),
+          m_pFree(NULL), m_pBlocks(NULL)
+    {
+    }
     ~MapCore() { RemoveAll(); }
     MapCore(const MapCore&) = delete;
     MapCore& operator=(const MapCore&) = delete;
@@ -528,7 +534,7 @@ public:
             return p->value;
         if (m_pHashTable == NULL)
             AllocTable(m_nHashTableSize);
-        p = new Assoc(key);
+        p = NewAssoc(key);
         p->nHashValue = TRAITS::Hash(key) % m_nHashTableSize;
         p->pNext = m_pHashTable[p->nHashValue];
         m_pHashTable[p->nHashValue] = p;
@@ -546,8 +552,10 @@ public:
         for (Assoc* p = *ppPrev; p != NULL; ppPrev = &p->pNext, p = p->pNext) {
             if (TRAITS::Equal(p->key, key)) {
                 *ppPrev = p->pNext;
-                delete p;
+                FreeAssoc(p);
                 --m_nCount;
+                if (m_nCount == 0)
+                    RemoveAll();
                 return TRUE;
             }
         }
@@ -561,7 +569,7 @@ public:
                 Assoc* p = m_pHashTable[i];
                 while (p != NULL) {
                     Assoc* pNext = p->pNext;
-                    delete p;
+                    p->~Assoc();
                     p = pNext;
                 }
             }
@@ -569,6 +577,12 @@ public:
         }
         m_pHashTable = NULL;
         m_nCount = 0;
+        while (m_pBlocks != NULL) {
+            Block* pNext = m_pBlocks->pNext;
+            ::operator delete(static_cast<void*>(m_pBlocks));
+            m_pBlocks = pNext;
+        }
+        m_pFree = NULL;
     }
 
     POSITION GetStartPosition() const { return m_nCount == 0 ? NULL : BEFORE_START_POSITION; }
@@ -633,6 +647,49 @@ public:
     }
 
 private:
+    // Storage of one entry: an entry in use, or a link of the free list.
+    union Slot {
+        Slot* pNextFree;
+        alignas(Assoc) unsigned char storage[sizeof(Assoc)];
+    };
+    struct Block {
+        Block* pNext;
+        Slot* Slots() { return reinterpret_cast<Slot*>(reinterpret_cast<unsigned char*>(this) + SlotsOffset()); }
+        static size_t SlotsOffset() { return (sizeof(Block) + alignof(Slot) - 1) / alignof(Slot) * alignof(Slot); }
+    };
+
+    Assoc* NewAssoc(ARG_KEY key)
+    {
+        if (m_pFree == NULL) {
+            void* pRaw = ::operator new(Block::SlotsOffset() + sizeof(Slot) * (size_t)m_nBlockSize);
+            Block* pBlock = static_cast<Block*>(pRaw);
+            pBlock->pNext = m_pBlocks;
+            m_pBlocks = pBlock;
+            Slot* pSlots = pBlock->Slots();
+            // Handed out first to last.
+            for (int i = m_nBlockSize - 1; i >= 0; --i) {
+                pSlots[i].pNextFree = m_pFree;
+                m_pFree = &pSlots[i];
+            }
+        }
+        Slot* pSlot = m_pFree;
+        m_pFree = pSlot->pNextFree;
+        try {
+            return ::new (static_cast<void*>(pSlot->storage)) Assoc(key);
+        } catch (...) {
+            pSlot->pNextFree = m_pFree;  // the key's copy failed: the slot stays free
+            m_pFree = pSlot;
+            throw;
+        }
+    }
+    void FreeAssoc(Assoc* p)
+    {
+        p->~Assoc();
+        Slot* pSlot = reinterpret_cast<Slot*>(p);
+        pSlot->pNextFree = m_pFree;
+        m_pFree = pSlot;
+    }
+
     void AllocTable(UINT nSize)
     {
         m_pHashTable = new Assoc*[nSize];
@@ -651,6 +708,9 @@ private:
     Assoc** m_pHashTable;
     UINT m_nHashTableSize;
     int m_nCount;
+    int m_nBlockSize;
+    Slot* m_pFree;
+    Block* m_pBlocks;
 };
 
 struct StringKeyTraits {
@@ -835,7 +895,7 @@ VOR_AFX_DECLARE_LIST(CStringList, CString, LPCTSTR);
         typedef ARG_KEY BASE_ARG_KEY;                                                                \
         typedef VALUE BASE_VALUE;                                                                    \
         typedef ARG_VALUE BASE_ARG_VALUE;                                                            \
-        explicit class_name(int nBlockSize = 10) {}                                                  \
+        explicit class_name(int nBlockSize = 10) : m_core(nBlockSize) {}                             \
         virtual ~class_name();                                                                       \
         int GetCount() const { return m_core.GetCount(); }                                           \
         int GetSize() const { return m_core.GetCount(); }                                            \

@@ -191,7 +191,7 @@ struct TemplateKeyTraits {
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 class CMap : public CObject {
 public:
-    explicit CMap(int nBlockSize = 10) {}
+    explicit CMap(int nBlockSize = 10) : m_core(nBlockSize) {}
     virtual ~CMap() {}
 
     int GetCount() const { return m_core.GetCount(); }

@@ -225,6 +225,27 @@ TEST(TemplArrayFailure, AFailedGrowthLeavesTheArrayUnchanged)
     EXPECT_EQ(CopyAllocates::s_nLive, 0);
 }
 
+TEST(TemplArrayScalars, AGivenGrowBySizesTheFirstAllocationToo)
+{
+    CArray<int, int> a;
+    a.SetSize(0, 8);
+    size_t nCalls = afx_test::g_nAllocCalls;
+    for (int i = 0; i < 8; ++i)
+        a.Add(i);
+    EXPECT_EQ(afx_test::g_nAllocCalls - nCalls, 1u);
+    EXPECT_EQ(a.GetSize(), 8);
+    a.Add(8);
+    EXPECT_EQ(afx_test::g_nAllocCalls - nCalls, 2u);
+    EXPECT_EQ(a[8], 8);
+
+    CArray<int, int> exact;  // no grow-by: the first allocation is exact
+    nCalls = afx_test::g_nAllocCalls;
+    size_t nBytes = afx_test::g_nAllocBytes;
+    exact.SetSize(3);
+    EXPECT_EQ(afx_test::g_nAllocCalls - nCalls, 1u);
+    EXPECT_EQ(afx_test::g_nAllocBytes - nBytes, 3 * sizeof(int));
+}
+
 TEST(TemplArrayScalars, IntegersStartAtZeroAndGetDataIsContiguous)
 {
     CArray<int, int> a;
@@ -344,6 +365,66 @@ TEST(TemplMap, LookupSetRemoveAndIterate)
     m.RemoveAll();
     EXPECT_TRUE(m.IsEmpty());
     EXPECT_FALSE(m.Lookup(7, v));
+}
+
+// Map entries are carved from blocks of the size given at construction: a
+// removed entry's room serves the next one, and the blocks go with the last
+// entry.
+class TemplMapBlocks : public TemplArray {};
+
+TEST_F(TemplMapBlocks, EntriesComeInBlocksAndTheirRoomIsReused)
+{
+    CMap<int, int, Tracked, const Tracked&> m(8);
+    m.InitHashTable(101);
+    size_t nCalls = afx_test::g_nAllocCalls;
+    for (int i = 0; i < 20; ++i)
+        m[i].text.Empty();  // a default value: no text to allocate
+    EXPECT_EQ(afx_test::g_nAllocCalls - nCalls, 3u);  // 20 entries in blocks of 8
+    EXPECT_EQ(Live(), 20);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(m.RemoveKey(i));
+    EXPECT_EQ(Live(), 15);
+    nCalls = afx_test::g_nAllocCalls;
+    for (int i = 100; i < 110; ++i)
+        m[i];
+    // The five freed and the four never used, then one from a new block.
+    EXPECT_EQ(afx_test::g_nAllocCalls - nCalls, 1u);
+    EXPECT_EQ(m.GetCount(), 25);
+    Tracked t;
+    EXPECT_TRUE(m.Lookup(109, t));
+    EXPECT_FALSE(m.Lookup(3, t));
+
+    // Emptied key by key, the map gives its blocks back and starts again.
+    POSITION pos = m.GetStartPosition();
+    while (pos != NULL) {
+        int key;
+        m.GetNextAssoc(pos, key, t);
+        EXPECT_TRUE(m.RemoveKey(key));
+    }
+    EXPECT_TRUE(m.IsEmpty());
+    EXPECT_EQ(Live(), 1);  // t
+    m[7].text = "again";
+    EXPECT_TRUE(m.Lookup(7, t));
+    EXPECT_STREQ(t.text, "again");
+}
+
+TEST(TemplMapFailure, AKeyThatCannotBeCopiedLeavesTheMapAsItWas)
+{
+    CMap<CString, LPCTSTR, int, int> m;
+    m["first"] = 1;
+    afx_test::g_nFailAllocAfter = 1;  // the new key's text
+    EXPECT_THROW(m["second entry"] = 2, std::bad_alloc);
+    afx_test::g_nFailAllocAfter = 0;
+    EXPECT_EQ(m.GetCount(), 1);
+    int v = 0;
+    EXPECT_FALSE(m.Lookup("second entry", v));
+    const size_t nCalls = afx_test::g_nAllocCalls;
+    m["second entry"] = 2;  // the room the failed entry had is used now
+    EXPECT_EQ(afx_test::g_nAllocCalls - nCalls, 1u);
+    EXPECT_TRUE(m.Lookup("second entry", v));
+    EXPECT_EQ(v, 2);
+    EXPECT_TRUE(m.Lookup("first", v));
+    EXPECT_EQ(v, 1);
 }
 
 TEST(TemplMap, StringAndPointerKeys)
