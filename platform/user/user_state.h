@@ -49,7 +49,7 @@ struct ScrollBarState {
     UINT arrows = ESB_ENABLE_BOTH;  // ESB_DISABLE_* bits
 };
 
-struct Window {
+struct Window : std::enable_shared_from_this<Window> {
     HWND hwnd = nullptr;
     std::shared_ptr<WindowClass> cls;
     WNDPROC proc = nullptr;
@@ -157,6 +157,14 @@ struct MessageBoxRecord {
 
 struct State {
     std::unordered_map<HWND, WindowRef> windows;
+    // The latest lookups of `windows` by handle, a slot per handle's low
+    // bits; a slot is cleared when its window leaves `windows`.
+    struct FoundWindow {
+        HWND hwnd = nullptr;
+        Window* window = nullptr;
+    };
+    static constexpr size_t kFoundSlots = 16;
+    FoundWindow found[kFoundSlots];
     uintptr_t nextHwnd = 0x10010;
     WindowRef desktop;
 

@@ -88,6 +88,12 @@ LRESULT CALLBACK DesktopProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
+// Handles step by 4: the next bits choose the lookup slot.
+size_t FoundSlot(HWND hwnd)
+{
+    return ((uintptr_t)hwnd >> 2) % State::kFoundSlots;
+}
+
 HWND NewHandle()
 {
     State& s = S();
@@ -164,6 +170,9 @@ void SendNcDestroyAndFree(Window* w)
         s.clipboardOwner = nullptr;
     if (s.lastDownHwnd == w->hwnd)
         s.lastDownHwnd = nullptr;
+    State::FoundWindow& slot = s.found[FoundSlot(w->hwnd)];
+    if (slot.hwnd == w->hwnd)
+        slot = State::FoundWindow();
     s.windows.erase(w->hwnd);
 }
 
@@ -176,10 +185,15 @@ Window* Find(HWND hwnd)
     if (!hwnd)
         return nullptr;
     State& s = S();
-    auto it = s.windows.find(hwnd);
-    if (it == s.windows.end() || it->second->destroyed)
-        return nullptr;
-    return it->second.get();
+    State::FoundWindow& slot = s.found[FoundSlot(hwnd)];
+    if (slot.hwnd != hwnd) {
+        auto it = s.windows.find(hwnd);
+        if (it == s.windows.end())
+            return nullptr;
+        slot.hwnd = hwnd;
+        slot.window = it->second.get();
+    }
+    return slot.window->destroyed ? nullptr : slot.window;
 }
 
 Window* Check(HWND hwnd)
@@ -194,11 +208,7 @@ WindowRef Ref(Window* w)
 {
     if (!w)
         return nullptr;
-    State& s = S();
-    auto it = s.windows.find(w->hwnd);
-    if (it != s.windows.end())
-        return it->second;
-    return nullptr;
+    return w->weak_from_this().lock();
 }
 
 bool IsDesktop(const Window* w)
