@@ -8,6 +8,7 @@ import subprocess
 import sys
 import time
 
+NOTES_MARK = "## Against the targets"
 UNITS = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
 
 
@@ -39,6 +40,11 @@ def machine():
 def main():
     data = json.load(open(sys.argv[1]))
     runs = {b["name"]: b for b in data["benchmarks"] if b.get("run_type", "iteration") == "iteration"}
+    # A repeated measurement counts by its median, under its name without
+    # the repeat count.
+    for b in data["benchmarks"]:
+        if b.get("run_type") == "aggregate" and b.get("aggregate_name") == "median":
+            runs[b["run_name"].rsplit("/repeats:", 1)[0]] = b
     rows = []
 
     def pair(label, ours, peer, value=seconds, show=fmt_time, lower_better=True):
@@ -89,6 +95,14 @@ def main():
         lines.append("| " + " | ".join(c.ljust(widths[i]) for i, c in enumerate(r)) + " |")
     table = "\n".join(lines)
     print(table)
+    # The notes written by hand below the table (from NOTES_MARK on) stay.
+    notes = ""
+    try:
+        old = open(sys.argv[2]).read()
+        if NOTES_MARK in old:
+            notes = old[old.index(NOTES_MARK):]
+    except OSError:
+        pass
     with open(sys.argv[2], "w") as f:
         f.write("# Benchmark results\n\n")
         f.write("Measured %s on %s, with `bench/run` (Release build, headless).\n\n" %
@@ -96,8 +110,13 @@ def main():
         f.write("The peer is Qt 5's QTableWidget on the offscreen platform, painting the same 1280 x 800\n"
                 "viewport into a QImage. Peer/ours above 1 means ours is faster (or smaller).\n"
                 "Ours' keystroke is the whole round trip through real input; the peer's is one\n"
-                "edit committed through its model.\n\n")
+                "edit committed through its model. The cell texts are made before any timing;\n"
+                "populating tells each control the row count first (ours `SetItemCount`, the\n"
+                "peer `setRowCount`) and counts by the median of three runs. Heap bytes are\n"
+                "counted (usable sizes of the blocks) only while the memory is measured.\n\n")
         f.write(table + "\n")
+        if notes:
+            f.write("\n" + notes)
 
 
 if __name__ == "__main__":

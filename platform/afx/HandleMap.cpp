@@ -2,6 +2,8 @@
 // return to its initial state at platform reset.
 #include "HandleMap.h"
 
+#include <cstdint>
+
 #include "user/user_internal.h"
 
 #include <afxcmn.h>
@@ -52,6 +54,7 @@ void ResetFramework()
     WndHandleMaps& maps = WndMaps();
     std::unordered_map<HWND, CWnd*> permanent;
     permanent.swap(maps.permanent);
+    maps.ForgetFound();
     for (auto& entry : permanent)
         entry.second->m_hWnd = NULL;
     DeleteTempWnds();
@@ -71,6 +74,46 @@ void ResetFramework()
 }
 
 }  // namespace
+
+namespace {
+// Window handles step by 4: the next bits choose the slot.
+size_t FoundSlot(HWND hWnd) { return ((uintptr_t)hWnd >> 2) % WndHandleMaps::kFoundSlots; }
+}  // namespace
+
+CWnd* WndHandleMaps::FindPermanent(HWND hWnd)
+{
+    Found& slot = found[FoundSlot(hWnd)];
+    if (slot.hWnd == hWnd && hWnd != NULL)
+        return slot.pWnd;
+    auto it = permanent.find(hWnd);
+    if (it == permanent.end())
+        return NULL;  // a miss is not remembered: the handle may be attached next
+    slot.hWnd = hWnd;
+    slot.pWnd = it->second;
+    return it->second;
+}
+
+void WndHandleMaps::SetPermanent(HWND hWnd, CWnd* pWnd)
+{
+    permanent[hWnd] = pWnd;
+    Found& slot = found[FoundSlot(hWnd)];
+    if (slot.hWnd == hWnd)
+        slot.pWnd = pWnd;
+}
+
+void WndHandleMaps::ErasePermanent(HWND hWnd)
+{
+    permanent.erase(hWnd);
+    Found& slot = found[FoundSlot(hWnd)];
+    if (slot.hWnd == hWnd)
+        slot = Found{NULL, NULL};
+}
+
+void WndHandleMaps::ForgetFound()
+{
+    for (Found& slot : found)
+        slot = Found{NULL, NULL};
+}
 
 WndHandleMaps& WndMaps()
 {
@@ -121,9 +164,7 @@ CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
 {
     if (hWnd == NULL)
         return NULL;
-    auto& permanent = WndMaps().permanent;
-    auto it = permanent.find(hWnd);
-    return it == permanent.end() ? NULL : it->second;
+    return WndMaps().FindPermanent(hWnd);
 }
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd)

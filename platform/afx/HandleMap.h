@@ -13,7 +13,20 @@
 namespace vor::afx {
 
 struct WndHandleMaps {
+    // Change only through the three calls below, which keep `found` right.
     std::unordered_map<HWND, CWnd*> permanent;
+    // The latest answers of `permanent`, a slot per handle's low bits.
+    struct Found {
+        HWND hWnd;
+        CWnd* pWnd;
+    };
+    static constexpr size_t kFoundSlots = 16;
+    Found found[kFoundSlots] = {};
+
+    CWnd* FindPermanent(HWND hWnd);
+    void SetPermanent(HWND hWnd, CWnd* pWnd);
+    void ErasePermanent(HWND hWnd);
+    void ForgetFound();
     std::unordered_map<HWND, CWnd*> temporary;
     // Wrapper classes for the temporary objects of windows by class name
     // (lower case).

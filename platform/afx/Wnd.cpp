@@ -36,7 +36,7 @@ HWND InsertAfterHandle(const CWnd* pWndInsertAfter)
 void AttachPermanent(CWnd* pWnd, HWND hWnd)
 {
     vor::afx::EnsureFrameworkInit();
-    WndMaps().permanent[hWnd] = pWnd;
+    WndMaps().SetPermanent(hWnd, pWnd);
     pWnd->m_hWnd = hWnd;
 }
 
@@ -170,10 +170,9 @@ HWND CWnd::Detach()
 {
     HWND hWnd = m_hWnd;
     if (hWnd != NULL) {
-        auto& permanent = WndMaps().permanent;
-        auto it = permanent.find(hWnd);
-        if (it != permanent.end() && it->second == this)
-            permanent.erase(it);
+        vor::afx::WndHandleMaps& maps = WndMaps();
+        if (maps.FindPermanent(hWnd) == this)
+            maps.ErasePermanent(hWnd);
         m_hWnd = NULL;
     }
     return hWnd;

@@ -3,6 +3,9 @@
 #include <afxcmn.h>
 #include <afxwin.h>
 
+#include <memory>
+#include <vector>
+
 #include "VorTestBase.h"
 #include "VorTestHost.h"
 #include "WndTestWindows.h"
@@ -220,6 +223,29 @@ TEST_F(WndTest, AttachDetachAndFromHandle)
     EXPECT_EQ(h, wnd.Detach());
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(h));
     EXPECT_TRUE(::IsWindow(h));  // detaching does not destroy
+    ASSERT_TRUE(other.Attach(h));  // a new owner is found at once
+    EXPECT_EQ(&other, CWnd::FromHandlePermanent(h));
+    EXPECT_EQ(h, other.Detach());
+
+    // Many windows, each found as its own object, before and after some
+    // change owners.
+    std::vector<HWND> handles;
+    std::vector<std::unique_ptr<CWnd>> owners;
+    for (int i = 0; i < 40; ++i) {
+        handles.push_back(afxtest::CreatePlainTop());
+        owners.push_back(std::make_unique<CWnd>());
+        ASSERT_TRUE(owners.back()->Attach(handles.back()));
+    }
+    for (int i = 0; i < 40; ++i)
+        EXPECT_EQ(owners[i].get(), CWnd::FromHandlePermanent(handles[i])) << i;
+    for (int i = 0; i < 40; i += 3)
+        owners[i]->Detach();
+    for (int i = 0; i < 40; ++i) {
+        EXPECT_EQ(i % 3 == 0 ? nullptr : owners[i].get(), CWnd::FromHandlePermanent(handles[i])) << i;
+        if (i % 3 != 0)
+            owners[i]->Detach();
+        ::DestroyWindow(handles[i]);
+    }
 
     EXPECT_EQ(nullptr, CWnd::FromHandle(NULL));
     ::DestroyWindow(h);
