@@ -171,7 +171,12 @@ CVORInPlaceListItem* CVORInPlaceListCtrl::GetListItem(int nRow)
         return pItem;
     // No record yet, or a value that someone else wrote into the list view:
     // never taken for a record.
-    pItem = new CVORInPlaceListItem;
+    return AttachNewRecord(nRow);
+}
+
+CVORInPlaceListItem* CVORInPlaceListCtrl::AttachNewRecord(int nRow)
+{
+    CVORInPlaceListItem* pItem = new CVORInPlaceListItem;
     // Room for a cell a column at the first cell, without changing the
     // row's size: the cells are still made one by one as they are reached.
     pItem->m_arrCells.SetSize(0, GetColumnCount());
@@ -358,11 +363,15 @@ int CVORInPlaceListCtrl::InsertItem(int nRow, const char* lpszText)
     const int nNew = CListCtrl::InsertItem(LVIF_TEXT, nRow, lpszText, 0, 0, 0, 0);
     if (nNew < 0)
         return -1;
+    CVORInPlaceListItem* pItem = NULL;
     if (nCount >= 0 && nCount < INT_MAX && m_nItemMessages == nMessages + 1) {
+        // Nothing else touched the items: the new one is there, with data 0.
         m_hKnownWnd = m_hWnd;
         m_nKnownCount = nCount + 1;
+        pItem = AttachNewRecord(nNew);
+    } else {
+        pItem = GetListItem(nNew);
     }
-    CVORInPlaceListItem* pItem = GetListItem(nNew);
     if (pItem != NULL)
         pItem->SetCellText(0, lpszText);
     return nNew;

@@ -176,6 +176,9 @@ private:
     CVORInPlaceListItem* FindListItem(int nRow);
     // Records a new row record in m_mapItems, keeping lookups constant time.
     void AddRecord(CVORInPlaceListItem* pItem);
+    // A new record written into the data value of an item in range that has
+    // none of the grid's.
+    CVORInPlaceListItem* AttachNewRecord(int nRow);
     void FreeRecord(CVORInPlaceListItem* pItem);
     // The cell of a settable row and column, or null (row out of range,
     // negative column).

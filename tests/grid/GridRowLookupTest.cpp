@@ -142,9 +142,10 @@ TEST_F(GridTest, FillingARowAsksTheListViewOnlyForItsFirstCell)
         for (int c = 1; c < 4; ++c)
             g.SetItemText(r, c, "text");
     }
-    // Once the count is known, inserting and attaching the records keep it:
-    // only the first row asks.
+    // Once the count is known, inserting and attaching the records keep it,
+    // and a row just inserted has no data value to ask for: only the first
+    // row asks.
     EXPECT_EQ(rec.Count(LVM_GETITEMCOUNT), 1);
-    EXPECT_EQ(rec.Count(LVM_GETITEM), 3);  // the new row's data value, once a row
+    EXPECT_EQ(rec.Count(LVM_GETITEM), 1);
     EXPECT_EQ(g.GetItemText(3, 3), CString("text"));
 }
