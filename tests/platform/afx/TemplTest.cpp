@@ -397,7 +397,7 @@ TEST_F(TemplMapBlocks, EntriesComeInBlocksAndTheirRoomIsReused)
     // Emptied key by key, the map gives its blocks back and starts again.
     POSITION pos = m.GetStartPosition();
     while (pos != NULL) {
-        int key;
+        int key = 0;
         m.GetNextAssoc(pos, key, t);
         EXPECT_TRUE(m.RemoveKey(key));
     }
