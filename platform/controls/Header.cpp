@@ -1,5 +1,6 @@
 // The header control: item storage, layout, painting and divider tracking.
 #include "controls/Header.h"
+#include "controls/WindowObjects.h"
 
 #include <algorithm>
 #include <memory>
@@ -16,18 +17,7 @@ constexpr int kDividerZone = 4;
 // Space between a heading's edges and its text.
 constexpr int kTextMargin = 6;
 
-// As with the list view, the object outlives a destruction that happens
-// while one of its messages is being handled.
-std::unordered_map<HWND, Header*>& Instances() {
-    static auto* map = new std::unordered_map<HWND, Header*>;
-    return *map;
-}
-
-void ResetHeaders() {
-    auto& map = Instances();
-    for (auto& kv : map) Header::Release(kv.second);
-    map.clear();
-}
+void ResetHeaders() { WindowObjects<Header>::Reset(); }
 
 HFONT DefaultFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
@@ -54,32 +44,8 @@ void RegisterHeaderClass() {
     RegisterClassA(&wc);
 }
 
-void Header::Release(Header* h) {
-    h->m_dead = true;
-    if (h->m_busy == 0) delete h;
-}
-
 LRESULT CALLBACK Header::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto& map = Instances();
-    if (msg == WM_NCCREATE) {
-        auto it = map.find(hwnd);
-        if (it != map.end()) Release(it->second);
-        map[hwnd] = new Header(hwnd);
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    auto it = map.find(hwnd);
-    if (it == map.end()) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    Header* h = it->second;
-    if (msg == WM_NCDESTROY) {
-        map.erase(it);
-        Release(h);
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    ++h->m_busy;
-    LRESULT r = h->Handle(msg, wParam, lParam);
-    --h->m_busy;
-    if (h->m_dead && h->m_busy == 0) delete h;
-    return r;
+    return WindowObjects<Header>::Dispatch(hwnd, msg, wParam, lParam);
 }
 
 int Header::Height() const {

@@ -12,18 +12,23 @@ namespace vor::controls {
 
 void RegisterHeaderClass();
 
+template <class T>
+class WindowObjects;
+
 class Header {
 public:
     explicit Header(HWND hwnd) : m_hwnd(hwnd) {}
 
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    static void Release(Header* h);
 
     // Height of the header for its font: the text height plus the button
     // edges and a margin.
     int Height() const;
 
 private:
+    friend class WindowObjects<Header>;
+    // Nothing to let go of before the object is deleted.
+    void OnNcDestroy() {}
     struct Item {
         int cxy = 0;
         std::string text;

@@ -1,6 +1,7 @@
 // The list view: window procedure, item and column storage, the selection
 // and focus state machine and the notifications it sends.
 #include "controls/ListView.h"
+#include "controls/WindowObjects.h"
 
 #include <strings.h>
 
@@ -15,20 +16,7 @@ namespace vor::controls {
 
 namespace {
 
-// The window's object. It is deleted at WM_NCDESTROY, or, when that comes
-// while one of its own messages is still being handled (a parent that
-// destroys the list view from a notification), when that handling returns.
-std::unordered_map<HWND, ListView*>& Instances() {
-    // Never destroyed, so windows still open at exit are not reported leaked.
-    static auto* map = new std::unordered_map<HWND, ListView*>;
-    return *map;
-}
-
-void ResetListViews() {
-    auto& map = Instances();
-    for (auto& kv : map) ListView::Release(kv.second);
-    map.clear();
-}
+void ResetListViews() { WindowObjects<ListView>::Reset(); }
 
 const std::string& EmptyString() {
     static const std::string empty;
@@ -61,35 +49,8 @@ void RegisterListViewClass() {
     RegisterClassA(&wc);
 }
 
-void ListView::Release(ListView* lv) {
-    lv->m_dead = true;
-    if (lv->m_busy == 0) delete lv;
-}
-
 LRESULT CALLBACK ListView::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto& map = Instances();
-    if (msg == WM_NCCREATE) {
-        auto it = map.find(hwnd);
-        if (it != map.end()) Release(it->second);
-        map[hwnd] = new ListView(hwnd);
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    auto it = map.find(hwnd);
-    if (it == map.end()) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    ListView* lv = it->second;
-    if (msg == WM_NCDESTROY) {
-        map.erase(it);
-        ++lv->m_busy;
-        lv->OnNcDestroy();
-        --lv->m_busy;
-        Release(lv);
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    ++lv->m_busy;
-    LRESULT r = lv->Handle(msg, wParam, lParam);
-    --lv->m_busy;
-    if (lv->m_dead && lv->m_busy == 0) delete lv;
-    return r;
+    return WindowObjects<ListView>::Dispatch(hwnd, msg, wParam, lParam);
 }
 
 // ---------------------------------------------------------------------------

@@ -21,14 +21,17 @@ namespace vor::controls {
 
 void RegisterListViewClass();
 
+template <class T>
+class WindowObjects;
+
 class ListView {
 public:
     explicit ListView(HWND hwnd) : m_hwnd(hwnd) {}
 
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    static void Release(ListView* lv);
 
 private:
+    friend class WindowObjects<ListView>;
     struct SubItem {
         int column;  // the owning column's id (stable across column inserts)
         std::string text;
