@@ -17,8 +17,6 @@ constexpr int kDividerZone = 4;
 // Space between a heading's edges and its text.
 constexpr int kTextMargin = 6;
 
-void ResetHeaders() { WindowObjects<Header>::Reset(); }
-
 HFONT DefaultFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
 void CopyText(const std::string& s, LPSTR dst, int cch) {
@@ -30,23 +28,7 @@ void CopyText(const std::string& s, LPSTR dst, int cch) {
 
 }  // namespace
 
-void RegisterHeaderClass() {
-    static bool hooked = false;
-    if (!hooked) {
-        hooked = true;
-        vor::user::AddResetHook(&ResetHeaders);
-    }
-    WNDCLASSA wc{};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = &Header::WndProc;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = WC_HEADERA;
-    RegisterClassA(&wc);
-}
-
-LRESULT CALLBACK Header::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return WindowObjects<Header>::Dispatch(hwnd, msg, wParam, lParam);
-}
+void RegisterHeaderClass() { WindowObjects<Header>::Register(WC_HEADERA); }
 
 int Header::Height() const {
     if (GetWindowLongA(m_hwnd, GWL_STYLE) & HDS_HIDDEN) return 0;

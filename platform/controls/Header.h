@@ -19,8 +19,6 @@ class Header {
 public:
     explicit Header(HWND hwnd) : m_hwnd(hwnd) {}
 
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-
     // Height of the header for its font: the text height plus the button
     // edges and a margin.
     int Height() const;

@@ -16,8 +16,6 @@ namespace vor::controls {
 
 namespace {
 
-void ResetListViews() { WindowObjects<ListView>::Reset(); }
-
 const std::string& EmptyString() {
     static const std::string empty;
     return empty;
@@ -35,23 +33,7 @@ bool IsCallback(LPCSTR p) { return p == LPSTR_TEXTCALLBACKA; }
 
 }  // namespace
 
-void RegisterListViewClass() {
-    static bool hooked = false;
-    if (!hooked) {
-        hooked = true;
-        vor::user::AddResetHook(&ResetListViews);
-    }
-    WNDCLASSA wc{};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = &ListView::WndProc;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = WC_LISTVIEWA;
-    RegisterClassA(&wc);
-}
-
-LRESULT CALLBACK ListView::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return WindowObjects<ListView>::Dispatch(hwnd, msg, wParam, lParam);
-}
+void RegisterListViewClass() { WindowObjects<ListView>::Register(WC_LISTVIEWA); }
 
 // ---------------------------------------------------------------------------
 // Notifications

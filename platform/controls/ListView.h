@@ -28,8 +28,6 @@ class ListView {
 public:
     explicit ListView(HWND hwnd) : m_hwnd(hwnd) {}
 
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-
 private:
     friend class WindowObjects<ListView>;
     struct SubItem {

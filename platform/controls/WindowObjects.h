@@ -13,13 +13,32 @@
 
 #include <unordered_map>
 
+#include "user/user_internal.h"
+
 namespace vor::controls {
 
 template <class T>
 class WindowObjects {
 public:
+    // Registers the window class (double clicks, the arrow cursor) with
+    // Dispatch as its procedure; the objects go at every platform reset.
+    static void Register(LPCSTR lpszClassName)
+    {
+        static bool hooked = false;
+        if (!hooked) {
+            hooked = true;
+            vor::user::AddResetHook(&Reset);
+        }
+        WNDCLASSA wc{};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = &Dispatch;
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.lpszClassName = lpszClassName;
+        RegisterClassA(&wc);
+    }
+
     // The window procedure of the class.
-    static LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+    static LRESULT CALLBACK Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     {
         auto& map = Map();
         if (msg == WM_NCCREATE) {
