@@ -187,6 +187,7 @@ private:
                     const char* lpszStrings);
     int SetCellFormat(int nRow, int nCol, INPLACE_DATA_FORAMAT nFormat);
     static CString JoinChoices(CStringArray& strings);
+    void PressCell(CPoint point);
     // Destroys every open editor window: edit, button, combo box.
     void DestroyEditors();
     // Re-places the open editor over the current cell when it can be had.

@@ -105,7 +105,13 @@ void CVORInPlaceListCtrl::EditItem(int nRow, int nCol, BOOL bScroll)
 // ---------------------------------------------------------------------------
 // Mouse
 
-void CVORInPlaceListCtrl::OnLButtonDown(UINT nFlags, CPoint point)
+void CVORInPlaceListCtrl::OnLButtonDown(UINT nFlags, CPoint point) { PressCell(point); }
+
+void CVORInPlaceListCtrl::OnRButtonDown(UINT nFlags, CPoint point) { PressCell(point); }
+
+// Either button: the pressed cell becomes the current cell and opens its
+// editor; a press outside every cell goes to the list view.
+void CVORInPlaceListCtrl::PressCell(CPoint point)
 {
     int nCol = -1;
     const int nRow = HitTestEx(point, nCol);
@@ -126,34 +132,6 @@ void CVORInPlaceListCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     m_nCurCol = nLogical;
     // The list view selects and focuses the row; OnItemchanged opens the
     // editor, and the list view takes the focus after it.
-    Default();
-    if (m_wndEdit.IsWindow())
-        m_wndEdit.SetFocus();
-    else if (m_wndButton.IsWindow())
-        m_wndButton.SetFocus();
-    else if (m_wndCombo.IsWindow())
-        m_wndCombo.SetFocus();
-}
-
-void CVORInPlaceListCtrl::OnRButtonDown(UINT nFlags, CPoint point)
-{
-    int nCol = -1;
-    const int nRow = HitTestEx(point, nCol);
-    if (!IsRowInRange(nRow) || nCol < 0 || nCol >= GetHeaderCount()) {
-        Default();
-        return;
-    }
-    const int nLogical = RCtoLC(nCol);
-    if (nLogical < 0 || nLogical >= GetColumnCount())
-        return;
-    if (nRow == m_nCurRow) {
-        m_nCurRow = nRow;
-        m_nCurCol = nLogical;
-        EditItem(nRow, nLogical, TRUE);
-        return;
-    }
-    m_nCurRow = nRow;
-    m_nCurCol = nLogical;
     Default();
     if (m_wndEdit.IsWindow())
         m_wndEdit.SetFocus();
