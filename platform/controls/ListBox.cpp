@@ -230,27 +230,35 @@ void MoveCaret(ListBox* b, int to) {
 }
 
 // Single selection: moves the focus and the selection to `to` (-1 clears).
+// When the focus moves, it leaves the old item first and reaches the new one
+// last: no item is drawn with it in between.
 void SelectSingle(ListBox* b, int to) {
-    if (b->focused && to >= 0 && to != b->caret) {
+    HWND hwnd = b->hwnd;
+    bool focusMoves = b->focused && to >= 0 && to != b->caret;
+    if (focusMoves) {
         b->focused = false;
         RedrawItem(b, b->caret, ODA_FOCUS);
-        b->focused = true;
+        if (!(b = Get(hwnd))) return;
     }
-    int oldCaret = b->caret;
     if (to >= 0) b->caret = to;
     if (to != b->cur) {
         int old = b->cur;
         if (Valid(b, old)) {
             b->items[(size_t)old].selected = false;
             RedrawItem(b, old, ODA_SELECT);
+            if (!(b = Get(hwnd))) return;
         }
         b->cur = to;
         if (Valid(b, to)) {
             b->items[(size_t)to].selected = true;
             RedrawItem(b, to, ODA_SELECT);
+            if (!(b = Get(hwnd))) return;
         }
     }
-    if (b->focused && to >= 0 && to != oldCaret) RedrawItem(b, to, ODA_FOCUS);
+    if (focusMoves) {
+        b->focused = true;
+        RedrawItem(b, to, ODA_FOCUS);
+    }
 }
 
 void SetItemSelected(ListBox* b, int i, bool on) {

@@ -1,6 +1,7 @@
 // The list box as its parent sees it: return values of the string messages,
 // sorting, tab stops, the horizontal extent, owner drawing with its actions
 // and states, and selection by mouse and keys.
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -155,8 +156,11 @@ protected:
         if (m == WM_DRAWITEM) {
             auto* dis = (DRAWITEMSTRUCT*)l;
             s_self->m_draws.push_back({(int)dis->itemID, dis->itemAction, dis->itemState, dis->rcItem});
+            s_self->m_lines.push_back(DrawLine((int)dis->itemID, dis->itemAction, dis->itemState));
             return TRUE;
         }
+        if (m == WM_COMMAND && LOWORD(w) == kId)
+            s_self->m_lines.push_back("WM_COMMAND code=" + std::to_string(HIWORD(w)));
         return ::CallWindowProcA(s_self->m_old, h, m, w, l);
     }
     void SetUp() override {
@@ -176,6 +180,12 @@ protected:
     HWND m_list = nullptr;
     std::vector<MEASUREITEMSTRUCT> m_measured;
     std::vector<DrawRecord> m_draws;
+    std::vector<std::string> m_lines;  // WM_DRAWITEM and WM_COMMAND as they came
+    static std::string DrawLine(int item, UINT action, UINT state) {
+        char buf[96];
+        std::snprintf(buf, sizeof buf, "WM_DRAWITEM item=%d action=0x%X state=0x%X", item, action, state);
+        return buf;
+    }
 };
 
 TEST_F(OwnerDrawParent, MeasuresOnceAndDrawsEachChangeWithItsAction) {
@@ -219,6 +229,31 @@ TEST_F(OwnerDrawParent, MeasuresOnceAndDrawsEachChangeWithItsAction) {
     EXPECT_EQ(seen, expected);
     EXPECT_FALSE(m_draws[1].state & ODS_SELECTED);
     EXPECT_TRUE(m_draws[2].state & ODS_SELECTED);
+}
+
+TEST_F(OwnerDrawParent, AClickTakesTheFocusOffTheOldItemBeforeTheSelectionMoves) {
+    for (const char* s : {"a", "b", "c"}) ::SendMessageA(m_list, LB_ADDSTRING, 0, (LPARAM)s);
+    ::SendMessageA(m_list, LB_SETCURSEL, 1, 0);
+    ::SetFocus(m_list);
+    ::UpdateWindow(m_list);
+    m_lines.clear();
+    POINT pt{20, 5};  // item 0
+    ::ClientToScreen(m_list, &pt);
+    Click(pt.x, pt.y);
+    EXPECT_SEQUENCE((std::vector<std::string>{DrawLine(1, ODA_FOCUS, ODS_SELECTED), DrawLine(1, ODA_SELECT, 0),
+                                              DrawLine(0, ODA_SELECT, ODS_SELECTED),
+                                              DrawLine(0, ODA_FOCUS, ODS_SELECTED | ODS_FOCUS),
+                                              "WM_COMMAND code=" + std::to_string(LBN_SELCHANGE)}),
+                    m_lines);
+    // Selected by the program while focused, the focus item is drawn with both states.
+    m_lines.clear();
+    ::SendMessageA(m_list, LB_SETCURSEL, 0, 0);
+    ::SendMessageA(m_list, LB_SETCARETINDEX, 2, 0);
+    ::SendMessageA(m_list, LB_SETCURSEL, 2, 0);
+    EXPECT_SEQUENCE((std::vector<std::string>{DrawLine(0, ODA_FOCUS, ODS_SELECTED), DrawLine(2, ODA_FOCUS, ODS_FOCUS),
+                                              DrawLine(0, ODA_SELECT, 0),
+                                              DrawLine(2, ODA_SELECT, ODS_SELECTED | ODS_FOCUS)}),
+                    m_lines);
 }
 
 TEST_F(OwnerDrawParent, EmptyListWithFocusDrawsOnlyItsFocusAndDisabledItemsSayIt) {
