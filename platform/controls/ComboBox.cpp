@@ -31,9 +31,17 @@ struct ComboBox {
     bool dropped = false;
     bool focused = false;    // the combo box or its edit child has the focus
     int settingText = 0;     // > 0 while the combo box itself sets the edit text
-    bool buttonDown = false; // the drop button is held
+    bool buttonDown = false; // the press that opened the list is held
     DWORD listScroll = 0;    // the scroll bars asked for, which go to the list
+    // What the list opened over, which a cancel puts back: the selection,
+    // and the edit field's text and selection.
     int selAtDrop = -1;
+    std::string textAtDrop;
+    DWORD editSelAtDrop = 0;
+    // The item the selection field shows. It is the list's selection except
+    // while the list is open: the pointer then moves the list's highlight
+    // alone, and the field follows only keys and the final choice.
+    int fieldSel = -1;
 };
 
 std::unordered_map<HWND, std::unique_ptr<ComboBox>>& Combos() {
@@ -95,6 +103,10 @@ void Notify(ComboBox* c, WORD code) {
 }
 
 int CurSel(const ComboBox* c) { return (int)SendMessageA(c->list, LB_GETCURSEL, 0, 0); }
+int FieldSel(const ComboBox* c) { return c->dropped ? c->fieldSel : CurSel(c); }
+
+// Selects item `i` of the list (-1: none) without telling anyone.
+void SetListSel(ComboBox* c, int i) { SendMessageA(c->list, LB_SETCURSEL, (WPARAM)(INT_PTR)i, 0); }
 
 std::string ItemText(const ComboBox* c, int i) {
     LRESULT n = SendMessageA(c->list, LB_GETTEXTLEN, (WPARAM)i, 0);
@@ -118,6 +130,7 @@ void SetEditText(ComboBox* c, const std::string& text, bool selectAll) {
 
 void SelectionToField(ComboBox* c) {
     int i = CurSel(c);
+    c->fieldSel = i;
     if (HasEdit(c)) {
         SetEditText(c, i >= 0 ? ItemText(c, i) : std::string(), true);
     } else {
@@ -133,7 +146,9 @@ void PlaceChildren(ComboBox* c) {
     }
 }
 
-void DropDown(ComboBox* c) {
+// Opens the list. The capture goes to the list, or, when a press of the
+// mouse opens it, to the combo box until that press ends (WM_LBUTTONUP).
+void DropDown(ComboBox* c, bool byPress) {
     if (c->dropped || !IsWindowEnabled(c->hwnd)) return;
     HWND hwnd = c->hwnd;
     Notify(c, CBN_DROPDOWN);
@@ -149,38 +164,106 @@ void DropDown(ComboBox* c) {
         listHeight = rows * itemH + 2;
     }
     c->dropped = true;
-    c->selAtDrop = CurSel(c);
+    c->selAtDrop = c->fieldSel = CurSel(c);
+    c->textAtDrop.clear();
+    if (HasEdit(c)) {
+        int n = GetWindowTextLengthA(c->edit);
+        c->textAtDrop.assign((size_t)n + 1, '\0');
+        GetWindowTextA(c->edit, c->textAtDrop.data(), n + 1);
+        c->textAtDrop.resize(strlen(c->textAtDrop.c_str()));
+        c->editSelAtDrop = (DWORD)SendMessageA(c->edit, EM_GETSEL, 0, 0);
+    }
     SetWindowPos(c->list, HWND_TOP, wr.left, wr.bottom, wr.right - wr.left, listHeight,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
     int sel = CurSel(c);
     if (sel >= 0) SendMessageA(c->list, LB_SETTOPINDEX, (WPARAM)sel, 0);
-    SetCapture(c->list);
+    SetCapture(byPress ? hwnd : c->list);
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
-// Closes the list; `ok` says whether what it shows is the user's choice.
+// A cancel: the selection and the edit field go back to what they were
+// when the list opened.
+void RestoreDropState(ComboBox* c) {
+    HWND hwnd = c->hwnd;
+    if (CurSel(c) != c->selAtDrop) SetListSel(c, c->selAtDrop);
+    if (!(c = Get(hwnd))) return;
+    c->fieldSel = c->selAtDrop;
+    if (!HasEdit(c)) return;
+    int n = GetWindowTextLengthA(c->edit);
+    std::string now((size_t)n + 1, '\0');
+    GetWindowTextA(c->edit, now.data(), n + 1);
+    now.resize(strlen(now.c_str()));
+    if (now == c->textAtDrop) return;
+    DWORD sel = c->editSelAtDrop;
+    SetEditText(c, c->textAtDrop, false);
+    if ((c = Get(hwnd)) && c->edit) SendMessageA(c->edit, EM_SETSEL, LOWORD(sel), HIWORD(sel));
+}
+
+// Closes the list; `ok` says whether its highlighted item is the user's
+// choice. A choice the field does not show yet is a change of selection.
 void RollUp(ComboBox* c, bool ok) {
     if (!c || !c->dropped) return;
     HWND hwnd = c->hwnd;
+    if (ok && CurSel(c) != c->fieldSel) {
+        SelectionToField(c);
+        if (!(c = Get(hwnd))) return;
+        Notify(c, CBN_SELCHANGE);
+        if (!(c = Get(hwnd)) || !c->dropped) return;
+    } else if (!ok) {
+        RestoreDropState(c);
+        if (!(c = Get(hwnd)) || !c->dropped) return;
+    }
     c->dropped = false;
+    c->buttonDown = false;
     Notify(c, ok ? CBN_SELENDOK : CBN_SELENDCANCEL);
     if (!(c = Get(hwnd))) return;
     ShowWindow(c->list, SW_HIDE);
-    if (GetCapture() == c->list) ReleaseCapture();
+    if (GetCapture() == c->list || GetCapture() == hwnd) ReleaseCapture();
     if (!(c = Get(hwnd))) return;
     InvalidateRect(hwnd, nullptr, TRUE);
     Notify(c, CBN_CLOSEUP);
 }
 
+// A selection made with a key or the wheel. With the list closed there is
+// no later choice to wait for: the new item is also the user's choice.
 void UserSelect(ComboBox* c, int i) {
     HWND hwnd = c->hwnd;
     int count = (int)SendMessageA(c->list, LB_GETCOUNT, 0, 0);
     if (count == 0) return;
     i = std::clamp(i, 0, count - 1);
-    if (i == CurSel(c)) return;
-    SendMessageA(c->list, LB_SETCURSEL, (WPARAM)i, 0);
+    if (i == CurSel(c) && i == FieldSel(c)) return;
+    SetListSel(c, i);
+    if (!(c = Get(hwnd))) return;
     SelectionToField(c);
-    if ((c = Get(hwnd))) Notify(c, CBN_SELCHANGE);
+    if (!(c = Get(hwnd))) return;
+    Notify(c, CBN_SELCHANGE);
+    if ((c = Get(hwnd)) && !c->dropped) Notify(c, CBN_SELENDOK);
+}
+
+// Typing into the edit field moves the list's selection to the first item
+// that begins with the text, or to none; nothing is notified.
+void ListFollowsEdit(ComboBox* c) {
+    int n = GetWindowTextLengthA(c->edit);
+    std::string text((size_t)n + 1, '\0');
+    GetWindowTextA(c->edit, text.data(), n + 1);
+    int i = -1;
+    if (text[0] != '\0') i = (int)SendMessageA(c->list, LB_FINDSTRING, (WPARAM)-1, (LPARAM)text.c_str());
+    HWND hwnd = c->hwnd;
+    SetListSel(c, i < 0 ? -1 : i);
+    if ((c = Get(hwnd))) c->fieldSel = i < 0 ? -1 : i;
+}
+
+// Hands a mouse message of the combo box's press to the list, in the
+// list's coordinates, when the pointer is over the list. Answers whether it
+// was over the list.
+bool ForwardToList(ComboBox* c, UINT msg, WPARAM wp, LPARAM lp) {
+    POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    MapWindowPoints(c->hwnd, c->list, &pt, 1);
+    RECT lr{};
+    GetClientRect(c->list, &lr);
+    if (!PtInRect(&lr, pt)) return false;
+    SendMessageA(c->list, msg, wp, MAKELPARAM(pt.x, pt.y));
+    return true;
 }
 
 // The keys a combo box handles for itself, from its own focus or its edit's.
@@ -198,7 +281,7 @@ bool ComboKey(ComboBox* c, WPARAM vk, bool alt) {
         if (c->dropped)
             RollUp(c, true);
         else
-            DropDown(c);
+            DropDown(c, false);
         return true;
     }
     if (c->dropped && vk == VK_RETURN) {
@@ -309,7 +392,7 @@ void Paint(ComboBox* c, HDC hdc) {
     if (HasEdit(c)) return;
     // The drawn selection field of a drop-down list.
     RECT f = FieldRect(c);
-    int sel = CurSel(c);
+    int sel = FieldSel(c);
     bool highlight = c->focused && !c->dropped;
     if (highlight) {
         FillRect(hdc, &f, GetSysColorBrush(COLOR_HIGHLIGHT));
@@ -421,7 +504,7 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_GETTEXT: {
             if (HasEdit(c)) return SendMessageA(c->edit, WM_GETTEXT, wp, lp);
             if (!lp || wp == 0) return 0;
-            int sel = CurSel(c);
+            int sel = FieldSel(c);
             std::string s = sel >= 0 ? ItemText(c, sel) : std::string();
             size_t n = std::min(s.size(), (size_t)wp - 1);
             memcpy((char*)lp, s.data(), n);
@@ -430,7 +513,7 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_GETTEXTLENGTH: {
             if (HasEdit(c)) return SendMessageA(c->edit, WM_GETTEXTLENGTH, 0, 0);
-            int sel = CurSel(c);
+            int sel = FieldSel(c);
             return sel >= 0 ? (LRESULT)ItemText(c, sel).size() : 0;
         }
         case WM_SETFOCUS:
@@ -454,18 +537,18 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                         if (!c->settingText) Notify(c, CBN_EDITUPDATE);
                         break;
                     case EN_CHANGE:
-                        if (!c->settingText) Notify(c, CBN_EDITCHANGE);
+                        if (c->settingText) break;
+                        ListFollowsEdit(c);
+                        if ((c = Get(hwnd))) Notify(c, CBN_EDITCHANGE);
                         break;
                     default: break;
                 }
                 return 0;
             }
             if (from && from == c->list) {
+                // The list's own selection changes follow the pointer: they
+                // move its highlight only.
                 switch (code) {
-                    case LBN_SELCHANGE:
-                        SelectionToField(c);
-                        if ((c = Get(hwnd))) Notify(c, CBN_SELCHANGE);
-                        break;
                     case kComboListChosen: RollUp(c, true); break;
                     case kComboListCancel: RollUp(c, false); break;
                     case kComboListCaptureLost:
@@ -494,11 +577,32 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 RollUp(c, true);
             } else {
                 c->buttonDown = true;
-                DropDown(c);
-                if ((c = Get(hwnd))) c->buttonDown = false;
+                DropDown(c, true);
+                if ((c = Get(hwnd)) && !c->dropped) c->buttonDown = false;
             }
             return 0;
         }
+        case WM_MOUSEMOVE:
+            // While the press that opened the list is held, the list's
+            // highlight follows the pointer over it.
+            if (c->buttonDown && c->dropped) ForwardToList(c, msg, wp, lp);
+            return 0;
+        case WM_LBUTTONUP:
+            // The press that opened the list ends: released over an item, it
+            // chooses it; anywhere else the list stays open and takes the capture.
+            if (!c->buttonDown) return 0;
+            c->buttonDown = false;
+            if (!c->dropped) return 0;
+            if (ForwardToList(c, msg, wp, lp)) return 0;
+            if ((c = Get(hwnd)) && c->dropped && GetCapture() == hwnd) SetCapture(c->list);
+            return 0;
+        case WM_CAPTURECHANGED:
+            // The capture taken by anything but the list ends the press and
+            // cancels the open list.
+            if (!c->buttonDown) return 0;
+            c->buttonDown = false;
+            if ((HWND)lp != c->list) RollUp(c, false);
+            return 0;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             if (ComboKey(c, wp, msg == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0)) return 0;
@@ -560,7 +664,7 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         case CB_SHOWDROPDOWN:
             if (wp)
-                DropDown(c);
+                DropDown(c, false);
             else
                 RollUp(c, false);
             return TRUE;

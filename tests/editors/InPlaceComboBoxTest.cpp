@@ -227,6 +227,34 @@ TEST_F(InPlaceComboBoxTest, ChoiceFailingTheIntegerCheckPutsThePreviousTextBack)
     }
 }
 
+TEST_F(InPlaceComboBoxTest, AKeyOrTheWheelInAClosedListOffersTheChoiceAndARefusalPutsTheLastOneBack)
+{
+    Open(CBS_DROPDOWNLIST, "alpha\r\nbeta\r\ngamma", "alpha", INPLACE_DATA_CHAR);
+    TypeText("g");
+    EXPECT_EQ(Text(), "gamma");
+    EXPECT_SEQUENCE((std::vector<std::string>{VorNotifyLine("combo", 2, 1, "gamma")}),
+                    Host().MessageLines(WM_VOR_NOTIFY));
+    EXPECT_EQ(m_combo.m_strLastText, "gamma");
+    // Refused: the list and the field go back to the last accepted choice.
+    Host().ClearRecords();
+    Host().QueueReply(1);
+    KeyPress(VK_HOME);
+    EXPECT_SEQUENCE((std::vector<std::string>{VorNotifyLine("combo", 2, 1, "alpha")}),
+                    Host().MessageLines(WM_VOR_NOTIFY));
+    EXPECT_EQ(Text(), "gamma");
+    EXPECT_EQ(m_combo.GetCurSel(), 2);
+    // The wheel, one notch away from the user: one item up.
+    Host().ClearRecords();
+    mouse_event(MOUSEEVENTF_WHEEL, 0, 0, WHEEL_DELTA, 0);
+    Pump();
+    EXPECT_SEQUENCE((std::vector<std::string>{VorNotifyLine("combo", 2, 1, "beta")}),
+                    Host().MessageLines(WM_VOR_NOTIFY));
+    EXPECT_EQ(Text(), "beta");
+    EXPECT_EQ(m_combo.m_strLastText, "beta");
+    EXPECT_FALSE(m_combo.GetDroppedState());
+    EXPECT_TRUE(KeysHandedOn().empty());
+}
+
 TEST_F(InPlaceComboBoxTest, EnterOpensAClosedListAndStaysHere)
 {
     Open(CBS_DROPDOWN, "a\r\nb", "a", INPLACE_DATA_CHAR);

@@ -216,6 +216,48 @@ TEST_F(FlatComboBoxTest, HeldButtonDrawsThePressedLookAtTheNextTickAndTheRelease
     EXPECT_EQ(Look(), kShadow);  // repainted: the mouse is over it and it has the focus
 }
 
+TEST_F(FlatComboBoxTest, APressThatOpensTheListEndsAndTheLookFollowsThePointerAgain)
+{
+    UseTestColours();
+    MoveAway();
+    Make(CBS_DROPDOWNLIST);
+    m_combo->m_cxButton = 16;
+    for (const char* s : {"one", "two", "three"})
+        m_combo->AddString(s);
+    const std::vector<UINT> mouse{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_CAPTURECHANGED};
+    m_recorder.Clear();
+    // Pressed and released on the drop button: the list opens and keeps the capture.
+    const POINT btn = ScreenOf(92, 10);
+    Click(btn.x, btn.y);
+    ASSERT_TRUE(m_combo->GetDroppedState());
+    EXPECT_FALSE(m_combo->m_bLBtnDown);
+    HWND hList = ::GetCapture();
+    ASSERT_NE(hList, Combo());
+    m_recorder.Name(hList, "list");
+    EXPECT_SEQUENCE((std::vector<std::string>{"combo WM_LBUTTONDOWN 92,10", "combo WM_LBUTTONUP 92,10",
+                                              "combo WM_CAPTURECHANGED list"}),
+                    m_recorder.LinesFor(mouse));
+    // A click on an item chooses it; the combo box takes no part in that press.
+    m_recorder.Clear();
+    POINT item = {10, (int)m_combo->GetItemHeight(0) + 2};
+    ::ClientToScreen(hList, &item);
+    Click(item.x, item.y);
+    EXPECT_FALSE(m_combo->GetDroppedState());
+    EXPECT_EQ(Text(), "two");
+    EXPECT_SEQUENCE((std::vector<std::string>{}), m_recorder.LinesFor(mouse));
+    EXPECT_FALSE(m_combo->m_bLBtnDown);
+    // Without the focus the look follows the pointer: flat away, raised over it.
+    ::SetFocus(HostHwnd());
+    MoveAway();
+    Advance(10);
+    EXPECT_EQ(Look(), kHilite);
+    MoveOnto();
+    EXPECT_EQ(Look(), kShadow);
+    MoveAway();
+    Advance(10);
+    EXPECT_EQ(Look(), kHilite);
+}
+
 TEST_F(FlatComboBoxTest, PressedLookIsOwedOnlyWhenTheHoverStepRaisedIt)
 {
     UseTestColours();
@@ -260,8 +302,13 @@ TEST_F(FlatComboBoxTest, AutocompleteOffLeavesTypingAlone)
     m_combo->SetFocus();
     TypeText("Ap");
     EXPECT_EQ(Text(), "Ap");
-    EXPECT_EQ(m_combo->GetCurSel(), CB_ERR);
     EXPECT_EQ(EditSel(), std::make_pair(2, 2));
+    // The list's selection is the combo box's own: it follows the typed text
+    // to the first item that begins with it, and never completes the text.
+    EXPECT_EQ(m_combo->GetCurSel(), 0);
+    TypeText("x");
+    EXPECT_EQ(Text(), "Apx");
+    EXPECT_EQ(m_combo->GetCurSel(), CB_ERR);
 }
 
 TEST_F(FlatComboBoxTest, AutocompleteCompletesFromTheFirstMatchingItem)
