@@ -27,8 +27,10 @@ struct Registry {
 
 Registry& Reg()
 {
-    static Registry r;
-    return r;
+    // Never destroyed: the modules are detached at the very end of the
+    // process, when static objects made during main may already be gone.
+    static Registry* r = new Registry;
+    return *r;
 }
 
 ModuleRecord* Program()
@@ -173,6 +175,65 @@ int LinkedCallback(struct dl_phdr_info* info, size_t, void* data)
     return 0;
 }
 
+// The names an object asks the dynamic linker for (its DT_NEEDED entries).
+std::vector<std::string> NeededNames(const struct link_map* lm)
+{
+    std::vector<std::string> names;
+    if (!lm || !lm->l_ld)
+        return names;
+    ElfW(Addr) strtab = 0;
+    for (const ElfW(Dyn)* d = lm->l_ld; d->d_tag != DT_NULL; ++d)
+        if (d->d_tag == DT_STRTAB)
+            strtab = d->d_un.d_ptr;
+    if (!strtab)
+        return names;
+    // Some systems keep the dynamic section as linked (offsets), others
+    // relocate it in place (addresses).
+    if (strtab < lm->l_addr)
+        strtab += lm->l_addr;
+    for (const ElfW(Dyn)* d = lm->l_ld; d->d_tag != DT_NULL; ++d)
+        if (d->d_tag == DT_NEEDED)
+            names.push_back((const char*)(strtab + d->d_un.d_val));
+    return names;
+}
+
+// Depth first through what each object needs, so that an object comes after
+// everything it needs: the order in which a loader initialises them.
+void VisitNeeded(struct link_map* lm, std::vector<struct link_map*>& seen, std::vector<std::string>& order)
+{
+    if (!lm || std::find(seen.begin(), seen.end(), lm) != seen.end())
+        return;
+    seen.push_back(lm);
+    for (const std::string& name : NeededNames(lm)) {
+        void* dl = dlopen(name.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+        if (!dl)
+            continue;
+        VisitNeeded(LinkMapOf(dl), seen, order);
+        dlclose(dl);
+    }
+    if (lm->l_name && *lm->l_name)
+        order.push_back(lm->l_name);
+}
+
+// The libraries in the process when the platform starts, each after the
+// libraries it needs; what the program does not need (preloaded, or opened
+// by other means) follows in the order it was loaded.
+std::vector<std::string> LinkedInDependencyOrder()
+{
+    std::vector<struct link_map*> seen;
+    std::vector<std::string> order;
+    void* self = dlopen(nullptr, RTLD_LAZY);
+    VisitNeeded(LinkMapOf(self), seen, order);
+    if (self)
+        dlclose(self);
+    std::vector<std::string> loaded;
+    dl_iterate_phdr(LinkedCallback, &loaded);
+    for (const std::string& path : loaded)
+        if (std::find(order.begin(), order.end(), path) == order.end())
+            order.push_back(path);
+    return order;
+}
+
 bool NameMatches(const ModuleRecord* m, LPCSTR want)
 {
     std::string w = BaseName(want);
@@ -254,7 +315,7 @@ void AttachLinkedModules()
     static bool scanned = false;
     if (!scanned) {
         scanned = true;
-        dl_iterate_phdr(LinkedCallback, &names);
+        names = LinkedInDependencyOrder();
     }
     for (const std::string& path : names) {
         void* dl = dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
@@ -278,13 +339,20 @@ void AttachLinkedModules()
     }
 }
 
-void DetachAllModules()
+void DetachModulesAtProcessEnd()
 {
     Registry& r = Reg();
-    // Reverse order of attachment, as a process ends.
+    // Last attached first; a non-NULL reserved pointer tells the entry that
+    // the process is ending.
     for (auto it = r.modules.rbegin(); it != r.modules.rend(); ++it)
         if (!(*it)->program)
             Detach(it->get(), (LPVOID)1);
+}
+
+void DetachAllModules()
+{
+    Registry& r = Reg();
+    DetachModulesAtProcessEnd();
     // Libraries loaded at run time are gone with the process.
     std::vector<std::unique_ptr<ModuleRecord>> keep;
     for (auto& m : r.modules) {

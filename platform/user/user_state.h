@@ -337,6 +337,9 @@ LRESULT CallHooks(int type, int code, WPARAM wp, LPARAM lp);
 
 // ---- modules (module.cpp) ------------------------------------------------------------------
 void AttachLinkedModules();
+// Detaches every attached module as a process ends, keeping their records.
+void DetachModulesAtProcessEnd();
+// As a process ends, then forgets the libraries loaded at run time.
 void DetachAllModules();
 
 // ---- reset hooks and pre-translation (automation.cpp) ------------------------------------------

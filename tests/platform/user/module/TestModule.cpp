@@ -1,11 +1,20 @@
 // A tiny platform module for the loader tests: it records the entry calls
 // it receives, and refuses to attach when built with VOR_TEST_MODULE_REFUSE.
-#include <string>
+// A linked module is attached before its own initialisers run, so the
+// record is a plain array, zero at load.
+#include <cstdio>
+#include <cstring>
 
 #include "vorresource.h"
 
 namespace {
-std::string g_log;
+char g_log[4096];
+
+void Log(const char* what, DWORD reason)
+{
+    size_t used = strlen(g_log);
+    snprintf(g_log + used, sizeof(g_log) - used, "%s%lu ", what, (unsigned long)reason);
+}
 const char kText[] = "from the module";
 const VOR_RESOURCE kEntries[] = {
     {RT_STRING, MAKEINTRESOURCEA(5), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), kText, sizeof(kText)},
@@ -15,13 +24,13 @@ const VOR_RESOURCE_TABLE kTable = {kEntries, 1};
 
 extern "C" VORAPI BOOL VorModuleRawEntry(HINSTANCE, DWORD reason, LPVOID)
 {
-    g_log += "raw" + std::to_string(reason) + " ";
+    Log("raw", reason);
     return TRUE;
 }
 
 extern "C" VORAPI BOOL VorModuleEntry(HINSTANCE, DWORD reason, LPVOID)
 {
-    g_log += "entry" + std::to_string(reason) + " ";
+    Log("entry", reason);
 #ifdef VOR_TEST_MODULE_REFUSE
     return reason == DLL_PROCESS_ATTACH ? FALSE : TRUE;
 #else
@@ -37,5 +46,5 @@ extern "C" VORAPI const VOR_RESOURCE_TABLE* VorModuleResources(void)
 // The calls received so far, for the test.
 extern "C" VORAPI const char* VorTestModuleLog(void)
 {
-    return g_log.c_str();
+    return g_log;
 }
