@@ -199,14 +199,16 @@ bool SetSelection(RichEdit* e, LONG anchor, LONG caret) {
     return changed;
 }
 
-// Replaces the selection by `ins` as the user's edit: honours the limit,
-// moves the caret after the insertion and notifies EN_UPDATE, EN_SELCHANGE,
-// EN_CHANGE. Answers whether anything changed.
-bool ReplaceSelection(HWND hwnd, const std::string& insIn, bool byUser) {
+// Replaces the characters a..b by `ins` as the user's edit: honours the
+// limit, moves the caret after the insertion and notifies EN_UPDATE,
+// EN_SELCHANGE (only when the selection is not where it was before the
+// edit, so Delete at the caret sends none), EN_CHANGE. Answers whether
+// anything changed.
+bool ReplaceRange(HWND hwnd, LONG a, LONG b, const std::string& insIn, bool byUser) {
     RichEdit* e = Get(hwnd);
     if (!e) return false;
     std::string ins = insIn;
-    LONG a = SelMin(e), b = SelMax(e);
+    const LONG oldMin = SelMin(e), oldMax = SelMax(e);
     LONG room = e->limit - (Len(e) - (b - a));
     if ((LONG)ins.size() > room) {
         if (byUser && ins.size() <= 2) {
@@ -230,9 +232,14 @@ bool ReplaceSelection(HWND hwnd, const std::string& insIn, bool byUser) {
     Redraw(e);
     SendUpdate(e);
     if (!(e = Get(hwnd))) return true;
-    SendSelChange(e);
+    if (SelMin(e) != oldMin || SelMax(e) != oldMax) SendSelChange(e);
     SendChange(hwnd);
     return true;
+}
+
+bool ReplaceSelection(HWND hwnd, const std::string& ins, bool byUser) {
+    RichEdit* e = Get(hwnd);
+    return e && ReplaceRange(hwnd, SelMin(e), SelMax(e), ins, byUser);
 }
 
 void MoveCaret(HWND hwnd, LONG to, bool extend) {
@@ -431,7 +438,8 @@ LRESULT OnKeyDown(HWND hwnd, RichEdit* e, WPARAM vk) {
             }
             if (SelMin(e) == SelMax(e)) {
                 if (e->caret >= Len(e)) return 0;
-                e->anchor = NextChar(e->text, e->caret);
+                ReplaceRange(hwnd, e->caret, NextChar(e->text, e->caret), std::string(), true);
+                return 0;
             }
             ReplaceSelection(hwnd, std::string(), true);
             return 0;
@@ -466,7 +474,8 @@ LRESULT OnChar(HWND hwnd, RichEdit* e, WPARAM wp) {
         if (IsReadOnly(e)) return 0;
         if (SelMin(e) == SelMax(e)) {
             if (e->caret == 0) return 0;
-            e->anchor = PrevChar(e->text, e->caret);
+            ReplaceRange(hwnd, PrevChar(e->text, e->caret), e->caret, std::string(), true);
+            return 0;
         }
         ReplaceSelection(hwnd, std::string(), true);
         return 0;
@@ -513,7 +522,11 @@ LRESULT CALLBACK RichEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_GETDLGCODE:
             return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
         case WM_SETTEXT: {
+            // Neither the limit nor read-only stops it. The selection goes
+            // to 0..0, and EN_SELCHANGE says so between EN_UPDATE and
+            // EN_CHANGE when it was elsewhere.
             const char* s = (const char*)lp;
+            const bool selMoves = e->anchor != 0 || e->caret != 0;
             e->text = s ? s : "";
             e->anchor = e->caret = 0;
             e->scrollX = 0;
@@ -522,6 +535,8 @@ LRESULT CALLBACK RichEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             e->pendingLead = 0;
             Redraw(e);
             SendUpdate(e);
+            if (!(e = Get(hwnd))) return TRUE;
+            if (selMoves) SendSelChange(e);
             SendChange(hwnd);
             return TRUE;
         }

@@ -260,6 +260,10 @@ std::string CVorTestHostWnd::Describe(UINT message, WPARAM wParam, LPARAM lParam
             break;
         }
         s << NotifyLine(pHdr->code, (UINT)pHdr->idFrom, WindowName(pHdr->hwndFrom));
+        if (pHdr->code == EN_SELCHANGE) {
+            const SELCHANGE* p = (const SELCHANGE*)lParam;
+            s << " sel=" << p->chrg.cpMin << ".." << p->chrg.cpMax;
+        }
         if (pHdr->code == LVN_ITEMCHANGING || pHdr->code == LVN_ITEMCHANGED) {
             const NMLISTVIEW* p = (const NMLISTVIEW*)lParam;
             char sz[96];

@@ -30,7 +30,10 @@ protected:
     std::vector<std::string> Lines() { return Host().MessageLines(); }
     std::string Update() const { return CommandLine(m_edit, EN_UPDATE, kId); }
     std::string Change() const { return CommandLine(m_edit, EN_CHANGE, kId); }
-    std::string SelChange() const { return NotifyLine(EN_SELCHANGE, kId); }
+    // EN_SELCHANGE with the selection it reports.
+    std::string SelChange(LONG cpMin, LONG cpMax) const {
+        return NotifyLine(EN_SELCHANGE, kId) + " sel=" + std::to_string(cpMin) + ".." + std::to_string(cpMax);
+    }
     std::string Text() const {
         char buf[256] = {0};
         ::GetWindowTextA(m_edit, buf, sizeof buf);
@@ -52,17 +55,40 @@ protected:
 
 TEST_F(RichEditTest, TypingAndDeletingNotifyUpdateSelChangeChangeInOrder) {
     TypeText("a");
-    EXPECT_SEQUENCE((std::vector<std::string>{Update(), SelChange(), Change()}), Lines());
+    EXPECT_SEQUENCE((std::vector<std::string>{Update(), SelChange(1, 1), Change()}), Lines());
     Host().ClearRecords();
     KeyPress(VK_BACK);
-    EXPECT_SEQUENCE((std::vector<std::string>{Update(), SelChange(), Change()}), Lines());
+    EXPECT_SEQUENCE((std::vector<std::string>{Update(), SelChange(0, 0), Change()}), Lines());
     EXPECT_EQ(Text(), "");
-    TypeText("xy");
-    KeyPress(VK_HOME);
+    // A selection deleted: the caret lands at its start.
+    TypeText("hello");
+    ::SendMessageA(m_edit, EM_SETSEL, 1, 3);
     Host().ClearRecords();
     KeyPress(VK_DELETE);
-    EXPECT_SEQUENCE((std::vector<std::string>{Update(), SelChange(), Change()}), Lines());
-    EXPECT_EQ(Text(), "y");
+    EXPECT_SEQUENCE((std::vector<std::string>{Update(), SelChange(1, 1), Change()}), Lines());
+    EXPECT_EQ(Text(), "hlo");
+}
+
+// Delete takes the character after the caret and leaves the caret where it
+// was: the selection does not change, so no EN_SELCHANGE.
+TEST_F(RichEditTest, DeleteAtTheCaretKeepsTheSelectionAndSendsNoSelChange) {
+    ::SetWindowTextA(m_edit, "inner");
+    Host().ClearRecords();
+    KeyPress(VK_DELETE);
+    EXPECT_SEQUENCE((std::vector<std::string>{Update(), Change()}), Lines());
+    EXPECT_EQ(Text(), "nner");
+    EXPECT_EQ(Sel(), std::make_pair(0, 0));
+    ::SendMessageA(m_edit, EM_SETSEL, 2, 2);
+    Host().ClearRecords();
+    KeyPress(VK_DELETE);
+    EXPECT_SEQUENCE((std::vector<std::string>{Update(), Change()}), Lines());
+    EXPECT_EQ(Text(), "nnr");
+    EXPECT_EQ(Sel(), std::make_pair(2, 2));
+    // At the end there is nothing to delete and nothing to say.
+    ::SendMessageA(m_edit, EM_SETSEL, 3, 3);
+    Host().ClearRecords();
+    KeyPress(VK_DELETE);
+    EXPECT_TRUE(Lines().empty());
 }
 
 TEST_F(RichEditTest, CaretMovesAndSetSelSendOnlySelChange) {
@@ -71,7 +97,7 @@ TEST_F(RichEditTest, CaretMovesAndSetSelSendOnlySelChange) {
     KeyPress(VK_LEFT);
     KeyPress(VK_HOME);
     ::SendMessageA(m_edit, EM_SETSEL, 1, 2);
-    EXPECT_SEQUENCE((std::vector<std::string>{SelChange(), SelChange(), SelChange()}), Lines());
+    EXPECT_SEQUENCE((std::vector<std::string>{SelChange(2, 2), SelChange(0, 0), SelChange(1, 2)}), Lines());
     EXPECT_EQ(Sel(), std::make_pair(1, 2));
     // Home again at position 0 changes nothing and says nothing.
     ::SendMessageA(m_edit, EM_SETSEL, 0, 0);
@@ -80,11 +106,46 @@ TEST_F(RichEditTest, CaretMovesAndSetSelSendOnlySelChange) {
     EXPECT_TRUE(Lines().empty());
 }
 
-TEST_F(RichEditTest, SetTextNotifiesUpdateAndChangeEvenWhenUnchanged) {
+// Select-all reports the whole text selected; the character typed over it
+// then reports the caret after itself.
+TEST_F(RichEditTest, SelectAllThenTypingReportsBothSelections) {
+    TypeText("hello");
+    Host().ClearRecords();
+    KeyDown(VK_CONTROL);
+    KeyPress('A');
+    KeyUp(VK_CONTROL);
+    TypeText("x");
+    EXPECT_SEQUENCE((std::vector<std::string>{SelChange(0, 5), Update(), SelChange(1, 1), Change()}), Lines());
+    EXPECT_EQ(Text(), "x");
+    Host().ClearRecords();
+    ::SendMessageA(m_edit, EM_SETSEL, 0, -1);
+    TypeText("yz");
+    EXPECT_SEQUENCE((std::vector<std::string>{SelChange(0, 1), Update(), SelChange(1, 1), Change(), Update(),
+                                              SelChange(2, 2), Change()}),
+                    Lines());
+}
+
+// WM_SETTEXT puts the selection at 0..0; when it was elsewhere, EN_SELCHANGE
+// says so between EN_UPDATE and EN_CHANGE. Neither the limit nor read-only
+// changes that.
+TEST_F(RichEditTest, SetTextNotifiesUpdateSelChangeWhenTheSelectionMovesAndChange) {
     TypeText("abc");
     Host().ClearRecords();
     ::SetWindowTextA(m_edit, "abc");
+    EXPECT_SEQUENCE((std::vector<std::string>{Update(), SelChange(0, 0), Change()}), Lines());
+    EXPECT_EQ(Sel(), std::make_pair(0, 0));
+    // Already at 0..0: the same text again sends no EN_SELCHANGE.
+    Host().ClearRecords();
+    ::SetWindowTextA(m_edit, "abc");
     EXPECT_SEQUENCE((std::vector<std::string>{Update(), Change()}), Lines());
+
+    ::SendMessageA(m_edit, EM_EXLIMITTEXT, 0, 2);
+    ::SendMessageA(m_edit, EM_SETREADONLY, TRUE, 0);
+    ::SendMessageA(m_edit, EM_SETSEL, 1, 3);
+    Host().ClearRecords();
+    ::SetWindowTextA(m_edit, "longer than the limit");
+    EXPECT_SEQUENCE((std::vector<std::string>{Update(), SelChange(0, 0), Change()}), Lines());
+    EXPECT_EQ(Text(), "longer than the limit");
     EXPECT_EQ(Sel(), std::make_pair(0, 0));
 }
 
@@ -123,8 +184,9 @@ TEST_F(RichEditTest, SetTextDuringChangeHandlingDoesNotNotifyChangeAgain) {
     ::SetWindowLongPtrA(HostHwnd(), GWLP_WNDPROC, (LONG_PTR)old);
     EXPECT_EQ(changes, 3);
     EXPECT_EQ(Text(), "");
-    // Each keystroke: its own three notifications, then the nested restore's update.
-    std::vector<std::string> one{Update(), SelChange(), Change(), Update()};
+    // Each keystroke: its own three notifications, then the nested restore's
+    // update and the caret's return to 0.
+    std::vector<std::string> one{Update(), SelChange(1, 1), Change(), Update(), SelChange(0, 0)};
     std::vector<std::string> expected;
     for (int i = 0; i < 3; ++i) expected.insert(expected.end(), one.begin(), one.end());
     EXPECT_SEQUENCE(expected, Lines());
