@@ -427,10 +427,10 @@ void CButtonVX::DrawTheIcon(CDC* pDC, CString* pTitle, RECT* pItemRect, CRect* p
     if (bPressed) rcImage.OffsetRect(1, 1);
 
     HICON hIcon = IsLit(bPressed) ? m_hIconHot : m_hIconNormal;
-    // The icon at its own size from the corner: the platform's DrawState
-    // would stretch it over a larger rectangle.
-    ::DrawState(pDC->GetSafeHdc(), NULL, NULL, (LPARAM)hIcon, 0, rcImage.left, rcImage.top, 0, 0,
-                DST_ICON | (bDisabled ? DSS_DISABLED : DSS_NORMAL));
+    // DrawState draws the icon at its own size from the corner; the
+    // rectangle's size only bounds it.
+    ::DrawState(pDC->GetSafeHdc(), NULL, NULL, (LPARAM)hIcon, 0, rcImage.left, rcImage.top, rcImage.Width(),
+                rcImage.Height(), DST_ICON | (bDisabled ? DSS_DISABLED : DSS_NORMAL));
 }
 
 void CButtonVX::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)

@@ -62,15 +62,20 @@ bool DrawTextImage(HDC hdc, DeviceContext* dc, HBRUSH hbr, LPCSTR text, int len,
     return true;
 }
 
+// The size of the image as drawn. A zero cx or cy takes the image's own;
+// an icon is never larger than itself (it is drawn at its own size, and a
+// smaller cx or cy clips it).
 bool ImageSize(UINT type, LPARAM lData, int* cx, int* cy) {
-    if (*cx != 0 && *cy != 0) return true;
     int w = 0, h = 0;
     if (type == DST_ICON) {
         vor::gdi::IconPixels px;
         if (!vor::gdi::GetIconPixels(reinterpret_cast<HICON>(lData), &px)) return false;
-        w = px.width;
-        h = px.height;
-    } else if (type == DST_BITMAP) {
+        if (*cx == 0 || *cx > px.width) *cx = px.width;
+        if (*cy == 0 || *cy > px.height) *cy = px.height;
+        return true;
+    }
+    if (*cx != 0 && *cy != 0) return true;
+    if (type == DST_BITMAP) {
         BITMAP bm;
         if (GetObjectA(reinterpret_cast<HBITMAP>(lData), sizeof bm, &bm) == 0) return false;
         w = bm.bmWidth;
@@ -86,8 +91,14 @@ bool ImageSize(UINT type, LPARAM lData, int* cx, int* cy) {
 // Draws the image with its top-left corner at (x, y) of hdc.
 bool RenderImage(HDC hdc, DRAWSTATEPROC fn, UINT type, LPARAM lData, WPARAM wData, int x, int y, int cx, int cy) {
     switch (type) {
-    case DST_ICON:
-        return DrawIconEx(hdc, x, y, reinterpret_cast<HICON>(lData), cx, cy, 0, nullptr, DI_NORMAL) != FALSE;
+    case DST_ICON: {
+        // At the icon's own size, clipped to cx x cy.
+        const int saved = SaveDC(hdc);
+        IntersectClipRect(hdc, x, y, x + cx, y + cy);
+        const BOOL ok = DrawIconEx(hdc, x, y, reinterpret_cast<HICON>(lData), 0, 0, 0, nullptr, DI_NORMAL);
+        RestoreDC(hdc, saved);
+        return ok != FALSE;
+    }
     case DST_BITMAP: {
         HDC mem = CreateCompatibleDC(hdc);
         if (mem == nullptr) return false;

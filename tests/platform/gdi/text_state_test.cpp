@@ -171,6 +171,47 @@ TEST_F(DrawStateTest, IconsNormalAndDisabled) {
     DestroyIcon(icon);
 }
 
+// An icon is drawn at its own size whatever cx and cy say: a larger size
+// neither stretches nor moves it, a smaller one only clips it.
+TEST_F(DrawStateTest, IconsKeepTheirOwnSizeAndAreOnlyClippedByTheGivenSize) {
+    HICON icon = MakeIcon();
+    ASSERT_NE(nullptr, icon);
+    const UINT states[] = {DSS_NORMAL, DSS_DISABLED};
+    for (UINT state : states) {
+        SCOPED_TRACE(testing::Message() << "state 0x" << std::hex << state);
+        Canvas own(200, 60, kFace);
+        ASSERT_TRUE(DrawStateA(own.dc(), nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, 20, 10, 0, 0,
+                               DST_ICON | state));
+        canvas->Clear();
+        ASSERT_TRUE(DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, 20, 10, 60, 40,
+                               DST_ICON | state));
+        EXPECT_TRUE(canvas->SamePixels(own)) << "drawn as at its own size";
+        EXPECT_EQ(kFace, canvas->At(40, 30)) << "nothing past the icon";
+    }
+
+    // 10 x 6: the icon's top-left part only, as if the rest were clipped.
+    Canvas clipped(200, 60, kFace);
+    ASSERT_TRUE(DrawStateA(clipped.dc(), nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, 20, 10, 0, 0,
+                           DST_ICON | DSS_NORMAL));
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 200; ++x)
+            if (x >= 20 + 10 || y >= 10 + 6 || x < 20 || y < 10)
+                SetPixel(clipped.dc(), x, y, kFace);
+    canvas->Clear();
+    ASSERT_TRUE(
+        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, 20, 10, 10, 6, DST_ICON | DSS_NORMAL));
+    EXPECT_TRUE(canvas->SamePixels(clipped));
+    // Disabled, the dark square's top-left 6 x 2 corner is the shadow, and
+    // its highlight shows one pixel down and right of it.
+    canvas->Clear();
+    ASSERT_TRUE(DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, 20, 10, 10, 6,
+                           DST_ICON | DSS_DISABLED));
+    EXPECT_EQ(12, canvas->Count(GetSysColor(COLOR_3DSHADOW)));
+    EXPECT_EQ(7, canvas->Count(GetSysColor(COLOR_3DHILIGHT)));
+    EXPECT_EQ(GetSysColor(COLOR_3DSHADOW), canvas->At(29, 15));
+    DestroyIcon(icon);
+}
+
 TEST_F(DrawStateTest, BitmapsNormalDisabledAndMono) {
     // A 12 x 10 white bitmap with a dark 4 x 4 block at (2, 3).
     HBITMAP bmp = CreateBitmap(12, 10, 1, 32, nullptr);
