@@ -128,6 +128,22 @@ void SetEditText(ComboBox* c, const std::string& text, bool selectAll) {
     if ((c = Get(hwnd))) --c->settingText;
 }
 
+std::string EditText(const ComboBox* c) {
+    int n = GetWindowTextLengthA(c->edit);
+    std::string text((size_t)n + 1, '\0');
+    GetWindowTextA(c->edit, text.data(), n + 1);
+    text.resize(strlen(text.c_str()));
+    return text;
+}
+
+// Remembers the edit field's text and selection for a cancel of the list.
+void KeepEditState(ComboBox* c) {
+    c->textAtDrop.clear();
+    if (!HasEdit(c)) return;
+    c->textAtDrop = EditText(c);
+    c->editSelAtDrop = (DWORD)SendMessageA(c->edit, EM_GETSEL, 0, 0);
+}
+
 void SelectionToField(ComboBox* c) {
     int i = CurSel(c);
     c->fieldSel = i;
@@ -165,14 +181,7 @@ void DropDown(ComboBox* c, bool byPress) {
     }
     c->dropped = true;
     c->selAtDrop = c->fieldSel = CurSel(c);
-    c->textAtDrop.clear();
-    if (HasEdit(c)) {
-        int n = GetWindowTextLengthA(c->edit);
-        c->textAtDrop.assign((size_t)n + 1, '\0');
-        GetWindowTextA(c->edit, c->textAtDrop.data(), n + 1);
-        c->textAtDrop.resize(strlen(c->textAtDrop.c_str()));
-        c->editSelAtDrop = (DWORD)SendMessageA(c->edit, EM_GETSEL, 0, 0);
-    }
+    KeepEditState(c);
     SetWindowPos(c->list, HWND_TOP, wr.left, wr.bottom, wr.right - wr.left, listHeight,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
     int sel = CurSel(c);
@@ -188,12 +197,7 @@ void RestoreDropState(ComboBox* c) {
     if (CurSel(c) != c->selAtDrop) SetListSel(c, c->selAtDrop);
     if (!(c = Get(hwnd))) return;
     c->fieldSel = c->selAtDrop;
-    if (!HasEdit(c)) return;
-    int n = GetWindowTextLengthA(c->edit);
-    std::string now((size_t)n + 1, '\0');
-    GetWindowTextA(c->edit, now.data(), n + 1);
-    now.resize(strlen(now.c_str()));
-    if (now == c->textAtDrop) return;
+    if (!HasEdit(c) || EditText(c) == c->textAtDrop) return;
     DWORD sel = c->editSelAtDrop;
     SetEditText(c, c->textAtDrop, false);
     if ((c = Get(hwnd)) && c->edit) SendMessageA(c->edit, EM_SETSEL, LOWORD(sel), HIWORD(sel));
@@ -242,28 +246,30 @@ void UserSelect(ComboBox* c, int i) {
 
 // Typing into the edit field moves the list's selection to the first item
 // that begins with the text, or to none; nothing is notified.
+// Typed into an open list, the text and its item are what a cancel goes
+// back to.
 void ListFollowsEdit(ComboBox* c) {
-    int n = GetWindowTextLengthA(c->edit);
-    std::string text((size_t)n + 1, '\0');
-    GetWindowTextA(c->edit, text.data(), n + 1);
+    std::string text = EditText(c);
     int i = -1;
-    if (text[0] != '\0') i = (int)SendMessageA(c->list, LB_FINDSTRING, (WPARAM)-1, (LPARAM)text.c_str());
+    if (!text.empty()) i = (int)SendMessageA(c->list, LB_FINDSTRING, (WPARAM)-1, (LPARAM)text.c_str());
     HWND hwnd = c->hwnd;
     SetListSel(c, i < 0 ? -1 : i);
-    if ((c = Get(hwnd))) c->fieldSel = i < 0 ? -1 : i;
+    if (!(c = Get(hwnd))) return;
+    c->fieldSel = i < 0 ? -1 : i;
+    if (c->dropped) {
+        c->selAtDrop = c->fieldSel;
+        KeepEditState(c);
+    }
 }
 
 // Hands a mouse message of the combo box's press to the list, in the
-// list's coordinates, when the pointer is over the list. Answers whether it
-// was over the list.
-bool ForwardToList(ComboBox* c, UINT msg, WPARAM wp, LPARAM lp) {
+// list's coordinates, when the pointer is over the list.
+void ForwardToList(ComboBox* c, UINT msg, WPARAM wp, LPARAM lp) {
     POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     MapWindowPoints(c->hwnd, c->list, &pt, 1);
     RECT lr{};
     GetClientRect(c->list, &lr);
-    if (!PtInRect(&lr, pt)) return false;
-    SendMessageA(c->list, msg, wp, MAKELPARAM(pt.x, pt.y));
-    return true;
+    if (PtInRect(&lr, pt)) SendMessageA(c->list, msg, wp, MAKELPARAM(pt.x, pt.y));
 }
 
 // The keys a combo box handles for itself, from its own focus or its edit's.
@@ -593,7 +599,7 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             if (!c->buttonDown) return 0;
             c->buttonDown = false;
             if (!c->dropped) return 0;
-            if (ForwardToList(c, msg, wp, lp)) return 0;
+            ForwardToList(c, msg, wp, lp);
             if ((c = Get(hwnd)) && c->dropped && GetCapture() == hwnd) SetCapture(c->list);
             return 0;
         case WM_CAPTURECHANGED:

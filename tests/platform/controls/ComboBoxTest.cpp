@@ -323,6 +323,15 @@ TEST_F(ComboStateTest, EscapeClosesAListOpenedByMessageAndTheEditKeepsTheFocus) 
                     }));
     EXPECT_EQ(::GetFocus(), edit);
     EXPECT_FALSE(::SendMessageA(h, CB_GETDROPPEDSTATE, 0, 0));
+    // Text typed while the list is open is no choice of the list's: a cancel keeps it.
+    EXPECT_SEQUENCE((Seq{"DROPDOWN cursel=1 text=Apricot", "EDITUPDATE cursel=1 text=C", "EDITCHANGE cursel=3 text=C",
+                         "SELENDCANCEL cursel=3 text=C", "CLOSEUP cursel=3 text=C"}),
+                    During([&] {
+                        ::SendMessageA(h, CB_SHOWDROPDOWN, TRUE, 0);
+                        ::SendMessageA(h, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+                        TypeText("C");
+                        KeyPress(VK_ESCAPE);
+                    }));
 }
 
 TEST_F(ComboStateTest, HoveringMovesOnlyTheHighlightAndACancelPutsEverythingBack) {
