@@ -19,6 +19,7 @@ BEGIN_MESSAGE_MAP(CVORInPlaceComboBox, CVORFlatComboBox)
     ON_WM_TIMER()
     ON_CONTROL_REFLECT(CBN_SELENDOK, OnSelendok)
     ON_CONTROL_REFLECT(CBN_EDITCHANGE, OnEditchange)
+    ON_WM_MOUSEWHEEL()
 END_MESSAGE_MAP()
 
 // The data format starts as plain text and the saved selection as 0..0, so
@@ -207,7 +208,22 @@ void CVORInPlaceComboBox::OnSelendok()
     CString strText;
     GetLBText(nIndex, strText);
     SetWindowText(strText);
+    // As the stock combo box leaves a choice: all of the text selected, so
+    // that typing replaces it. Saved with the text when it is accepted.
+    if ((GetStyle() & 3) != CBS_DROPDOWNLIST && IsWindow())
+        SetEditSel(0, strText.GetLength());
     CheckAndOffer(strText);
+}
+
+BOOL CVORInPlaceComboBox::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    if (GetDroppedState())
+        return (BOOL)Default();
+    CWnd* pOwner = GetOwner();
+    HWND hOwner = pOwner ? pOwner->GetSafeHwnd() : NULL;
+    if (hOwner != NULL && ::IsWindow(hOwner))
+        ::SendMessage(hOwner, WM_MOUSEWHEEL, MAKEWPARAM(nFlags, (WORD)zDelta), MAKELPARAM((WORD)pt.x, (WORD)pt.y));
+    return TRUE;
 }
 
 void CVORInPlaceComboBox::OnMouseMove(UINT nFlags, CPoint point)

@@ -83,5 +83,9 @@ protected:
     afx_msg void OnTimer(UINT nIDEvent);
     afx_msg void OnSelendok();
     afx_msg void OnEditchange();
+    // With the list closed the wheel belongs to the grid (it scrolls the
+    // rows, the combo box does not change its choice); with the list open
+    // it scrolls the list.
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     DECLARE_MESSAGE_MAP()
 };

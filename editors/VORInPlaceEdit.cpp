@@ -13,6 +13,7 @@ BEGIN_MESSAGE_MAP(CVORInPlaceEdit, CRichEditCtrl)
     ON_WM_RBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_LBUTTONDOWN()
+    ON_NOTIFY_REFLECT(EN_SELCHANGE, OnSelChange)
 END_MESSAGE_MAP()
 
 // The data format starts as plain text, so that an editor whose format was
@@ -117,9 +118,12 @@ void CVORInPlaceEdit::PopLastText()
 {
     if (!IsWindow())
         return;
+    // Setting the text may report a selection change of its own, which
+    // would overwrite the saved selection before it is put back.
+    const int nStart = m_nStartChar, nEnd = m_nEndChar;
     SetWindowText(m_strLastText);
     if (IsWindow())
-        SetSel(m_nStartChar, m_nEndChar);
+        SetSel(nStart, nEnd);
 }
 
 LRESULT CVORInPlaceEdit::SendNotify(int nCode, const char* pszText)
@@ -218,9 +222,18 @@ void CVORInPlaceEdit::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CVORInPlaceEdit::OnSelChange(NMHDR*, LRESULT* pResult)
 {
-    SaveSel();
     if (pResult != NULL)
         *pResult = 0;
+    // A caret or selection move over the last accepted text is the user's
+    // choice of where the next keystroke goes: it is kept. The selection
+    // change that comes with a typed character (the text differs) is not,
+    // so a refused character puts the caret back where it stood before it.
+    if (!IsWindow())
+        return;
+    CString strText;
+    GetWindowText(strText);
+    if (strText == m_strLastText)
+        SaveSel();
 }
 
 BOOL CVORInPlaceEdit::PassKeyToOwner(MSG* pMsg)

@@ -85,9 +85,10 @@ protected:
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    // Stores the selection into the saved selection. Not connected to
-    // EN_SELCHANGE: the saved selection follows only the moments named
-    // above, so a refused keystroke puts the caret back where it was.
+    // EN_SELCHANGE: while the text equals the last accepted text (a pure
+    // caret or selection move) the selection becomes the saved selection,
+    // so a refused keystroke leaves the caret where the user put it. The
+    // selection change that comes with a typed character is not saved.
     afx_msg void OnSelChange(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 };

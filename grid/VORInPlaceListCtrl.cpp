@@ -15,6 +15,8 @@ BEGIN_MESSAGE_MAP(CVORInPlaceListCtrl, CListCtrl)
     ON_WM_ERASEBKGND()
     ON_WM_PAINT()
     ON_MESSAGE(WM_VOR_NOTIFY, OnVorNotify)
+    ON_WM_MOUSEWHEEL()
+    ON_WM_WINDOWPOSCHANGED()
 END_MESSAGE_MAP()
 
 CVORInPlaceListCtrl::CVORInPlaceListCtrl()
@@ -307,10 +309,12 @@ int CVORInPlaceListCtrl::DeleteColumn(int nCol)
             pItem->m_arrCells.RemoveAt(nCol);
     }
     m_arrColumns.RemoveAt(nCol);
-    if (m_nCurCol == nCol)
+    if (m_nCurCol == nCol) {
         m_nCurCol = -1;
-    else if (m_nCurCol > nCol)
+        CloseEditors();
+    } else if (m_nCurCol > nCol) {
         --m_nCurCol;
+    }
     return nCol;
 }
 
@@ -377,6 +381,19 @@ int CVORInPlaceListCtrl::InsertItem(int nRow, const char* lpszText)
     return nNew;
 }
 
+void CVORInPlaceListCtrl::InvalidateRowIfShown(int nRow)
+{
+    if (!::IsWindow(m_hWnd) || !IsWindowVisible())
+        return;
+    CRect rcRow;
+    if (!CListCtrl::GetItemRect(nRow, &rcRow, LVIR_BOUNDS))
+        return;
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (rcRow.IntersectRect(rcRow, rcClient))
+        InvalidateRect(&rcRow, FALSE);
+}
+
 int CVORInPlaceListCtrl::DeleteItem(int nRow)
 {
     if (!IsRowInRange(nRow))
@@ -429,7 +446,13 @@ int CVORInPlaceListCtrl::SetItemText(int nRow, int nCol, const char* lpszText)
     CVORInPlaceListItem* pItem = GetListItem(nRow);
     if (pItem == NULL)
         return 1;
+    CVORInPlaceListCell* pCell = nCol >= 0 ? pItem->GetListCell(nCol) : NULL;
+    const BOOL bChanged = pCell != NULL && pCell->m_strText != (lpszText != NULL ? lpszText : "");
     pItem->SetCellText(nCol, lpszText);
+    // A changed text on the screen is drawn again, as the list view does
+    // for the texts it keeps itself.
+    if (bChanged)
+        InvalidateRowIfShown(nRow);
     if (nRow != m_nCurRow || nCol != m_nCurCol || nCol < 0)
         return 1;
 
@@ -610,8 +633,11 @@ void CVORInPlaceListCtrl::OnListItemDeleted(int nItem)
 {
     if (m_nCurRow < 0 || nItem < 0)
         return;
-    if (nItem == m_nCurRow)
+    if (nItem == m_nCurRow) {
+        // The editor's cell is gone: nothing typed into it could be stored.
         m_nCurRow = -1;
-    else if (nItem < m_nCurRow)
+        CloseEditors();
+    } else if (nItem < m_nCurRow) {
         --m_nCurRow;
+    }
 }

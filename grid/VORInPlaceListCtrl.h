@@ -32,8 +32,38 @@
 //   before it (by the grid or through the list view) and columns inserted or
 //   deleted before it move m_nCurRow / m_nCurCol along. Deleting the current
 //   row (or all rows) sets m_nCurRow to -1 and deleting the current column
-//   sets m_nCurCol to -1; an open editor stays open, but what is typed into
-//   it is then answered 0 and lands in no cell.
+//   sets m_nCurCol to -1; the open editor is then closed (the keyboard focus
+//   it had goes to the grid), so nothing is typed that no cell would store.
+//
+// Keys and wheel, as a person uses the grid:
+// - Left / Right (at the ends of the editor's text) move to the neighbouring
+//   shown column of the row and stop at the first and last; Up / Down move
+//   to the same column of the previous / next row (the list view's own
+//   selection move).
+// - Tab moves to the next shown column of the row, and from the last one to
+//   the first column of the next row; Shift+Tab goes backwards, from the
+//   first column to the last column of the previous row. Both stop at the
+//   first cell of the first row and the last cell of the last row. The move
+//   is the one a press on the cell makes: the row is selected, scrolled into
+//   view, and the cell's editor opens with the keyboard focus (a button cell's
+//   button takes it too). Typed text was already stored keystroke by
+//   keystroke, so a move stores nothing more and reports nothing.
+// - Enter in an editable free-text or number cell (the open rich edit not
+//   read-only, no Shift, Ctrl or Alt) moves to the same column of the next
+//   row, as above; in the last row it does nothing. Elsewhere Enter keeps
+//   its editor's meaning: a drop-down opens or closes its list, a button cell
+//   is pressed, a read-only cell ignores it. Enter is caught in the grid's
+//   PreTranslateMessage, so it needs the framework's pre-translation (a
+//   CWinApp message loop), as the editors' own key hand-over does.
+// - The wheel scrolls the rows like the vertical scroll bar: the open editor
+//   goes with its cell while the cell's row stays below the header, and is
+//   closed (focus to the grid) once the row has left the view; scrolling back
+//   does not reopen it. A drop-down cell hands the wheel to the grid while its
+//   list is closed and scrolls its list while the list is open.
+// - Any move or resize of the grid's window re-places the open editor over
+//   its cell and repaints it.
+// - SetItemText redraws the row of a changed text when the row is on the
+//   screen, as the list view does for texts it keeps itself.
 #pragma once
 
 #include <afxwin.h>
@@ -129,6 +159,9 @@ public:
     afx_msg LRESULT OnVorNotify(WPARAM wParam, LPARAM lParam);
 
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    // Enter in the open editable rich edit moves to the next row (see the
+    // keys above).
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
 
     // Set by the host; the grid never changes them.
     BOOL m_bEditable;         // cells open the editor of their kind (else read-only)
@@ -161,6 +194,8 @@ protected:
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnPaint();
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -192,6 +227,24 @@ private:
     void DestroyEditors();
     // Re-places the open editor over the current cell when it can be had.
     void PlaceEditorOnCurrentCell();
+    // After a vertical scroll: the editor follows its cell while the cell's
+    // row is in view, and is closed when the row left it.
+    void FollowCurrentCell();
+    // The row rectangle lies in the rows' part of the client area: its top
+    // below the header and above the lower edge.
+    BOOL IsRowInView(const CRect& rcRow);
+    // One of the editors' windows (or the combo box's edit field).
+    BOOL IsEditorWindow(HWND hWnd);
+    // Destroys the editors; the keyboard focus they had goes to the grid.
+    void CloseEditors();
+    // The keyboard focus to the open editor, else to the grid.
+    void FocusOpenEditor();
+    // Tab and Shift+Tab: the next or previous shown column, across rows.
+    void MoveByTab(BOOL bBackward);
+    // Makes a cell current as a press on it would and opens its editor.
+    void MoveToCell(int nRow, int nCol);
+    // Invalidates the row's part of the client area, when it has one.
+    void InvalidateRowIfShown(int nRow);
     void OnListItemInserted(int nItem);
     void OnListItemDeleted(int nItem);
     void ShowReportStyleMessage();

@@ -13,6 +13,74 @@ void CVORInPlaceListCtrl::DestroyEditors()
         m_wndCombo.DestroyWindow();
 }
 
+BOOL CVORInPlaceListCtrl::IsEditorWindow(HWND hWnd)
+{
+    if (hWnd == NULL)
+        return FALSE;
+    const HWND editors[] = {m_wndEdit.GetSafeHwnd(), m_wndCombo.GetSafeHwnd(), m_wndButton.GetSafeHwnd()};
+    for (HWND hEditor : editors) {
+        // The combo box's edit field is a child of the combo box.
+        if (hEditor != NULL && (hWnd == hEditor || ::IsChild(hEditor, hWnd)))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CVORInPlaceListCtrl::CloseEditors()
+{
+    const BOOL bHadFocus = IsEditorWindow(::GetFocus());
+    DestroyEditors();
+    // The keyboard stays with the grid rather than with no window at all.
+    if (bHadFocus && ::IsWindow(m_hWnd))
+        SetFocus();
+}
+
+void CVORInPlaceListCtrl::FocusOpenEditor()
+{
+    if (m_wndEdit.IsWindow())
+        m_wndEdit.SetFocus();
+    else if (m_wndButton.IsWindow())
+        m_wndButton.SetFocus();
+    else if (m_wndCombo.IsWindow())
+        m_wndCombo.SetFocus();
+    else if (::IsWindow(m_hWnd))
+        SetFocus();
+}
+
+BOOL CVORInPlaceListCtrl::IsRowInView(const CRect& rcRow)
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    int nRowsTop = rcClient.top;
+    CHeaderCtrl* pHeader = CListCtrl::GetHeaderCtrl();
+    if (pHeader != NULL && ::IsWindow(pHeader->GetSafeHwnd()) && pHeader->IsWindowVisible()) {
+        CRect rcHeader;
+        pHeader->GetWindowRect(&rcHeader);
+        ScreenToClient(&rcHeader);
+        if (rcHeader.bottom > nRowsTop)
+            nRowsTop = rcHeader.bottom;
+    }
+    // A row cut by the lower edge is still in view (the client area clips
+    // its editor); one reaching under the header is not.
+    return rcRow.top >= nRowsTop && rcRow.top < rcClient.bottom;
+}
+
+void CVORInPlaceListCtrl::FollowCurrentCell()
+{
+    if (!IsSelectCell())
+        return;
+    CRect rcCell;
+    if (!GetCellRect(m_nCurRow, LCtoRC(m_nCurCol), rcCell))
+        return;
+    if (!IsRowInView(rcCell)) {
+        // An editor left over another row, or under the header, would take
+        // keystrokes for a cell the user cannot see.
+        CloseEditors();
+        return;
+    }
+    PlaceEditorOnCurrentCell();
+}
+
 void CVORInPlaceListCtrl::PlaceEditorOnCurrentCell()
 {
     if (!IsSelectCell())
@@ -133,12 +201,7 @@ void CVORInPlaceListCtrl::PressCell(CPoint point)
     // The list view selects and focuses the row; OnItemchanged opens the
     // editor, and the list view takes the focus after it.
     Default();
-    if (m_wndEdit.IsWindow())
-        m_wndEdit.SetFocus();
-    else if (m_wndButton.IsWindow())
-        m_wndButton.SetFocus();
-    else if (m_wndCombo.IsWindow())
-        m_wndCombo.SetFocus();
+    FocusOpenEditor();
 }
 
 // ---------------------------------------------------------------------------
@@ -146,6 +209,10 @@ void CVORInPlaceListCtrl::PressCell(CPoint point)
 
 void CVORInPlaceListCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    if (nChar == VK_TAB) {
+        MoveByTab(::GetKeyState(VK_SHIFT) < 0);
+        return;
+    }
     if (nChar != VK_LEFT && nChar != VK_RIGHT) {
         Default();
         return;
@@ -168,6 +235,69 @@ void CVORInPlaceListCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         return;
     m_nCurCol = nLogical;
     EditItem(m_nCurRow, nLogical, TRUE);
+}
+
+void CVORInPlaceListCtrl::MoveByTab(BOOL bBackward)
+{
+    if (!IsRowInRange(m_nCurRow))
+        return;
+    const int nHeader = GetHeaderCount();
+    if (nHeader <= 0)
+        return;
+    const int nPos = LCtoRC(m_nCurCol);
+    int nRow = m_nCurRow;
+    int nTarget;
+    if (!bBackward) {
+        nTarget = nPos + 1;  // a hidden current column (-1) starts the row
+        if (nTarget >= nHeader) {
+            if (!IsRowInRange(nRow + 1))
+                return;
+            ++nRow;
+            nTarget = 0;
+        }
+    } else {
+        nTarget = nPos < 0 ? nHeader - 1 : nPos - 1;
+        if (nTarget < 0) {
+            if (nRow == 0)
+                return;
+            --nRow;
+            nTarget = nHeader - 1;
+        }
+    }
+    MoveToCell(nRow, RCtoLC(nTarget));
+}
+
+BOOL CVORInPlaceListCtrl::PreTranslateMessage(MSG* pMsg)
+{
+    // Enter in an editable text or number cell goes on to the same column
+    // of the next row; the editor itself has no use for it.
+    if (pMsg != NULL && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN && m_wndEdit.IsWindow() &&
+        pMsg->hwnd == m_wndEdit.GetSafeHwnd() && !(m_wndEdit.GetStyle() & ES_READONLY) &&
+        ::GetKeyState(VK_SHIFT) >= 0 && ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0) {
+        if (IsRowInRange(m_nCurRow + 1))
+            MoveToCell(m_nCurRow + 1, m_nCurCol);
+        return TRUE;
+    }
+    return CListCtrl::PreTranslateMessage(pMsg);
+}
+
+void CVORInPlaceListCtrl::MoveToCell(int nRow, int nCol)
+{
+    if (!IsRowInRange(nRow) || nCol < 0 || nCol >= GetColumnCount())
+        return;
+    if (nRow != m_nCurRow) {
+        // As a press on another row: only the new row stays selected, and
+        // the row is brought into view (and drawn, which gives it its
+        // cells) before its editor opens.
+        if (!(GetStyle() & LVS_SINGLESEL))
+            CListCtrl::SetItemState(-1, 0, LVIS_SELECTED);
+        CListCtrl::EnsureVisible(nRow, FALSE);
+        UpdateWindow();
+    }
+    m_nCurRow = nRow;
+    m_nCurCol = nCol;
+    EditItem(nRow, nCol, TRUE);
+    FocusOpenEditor();
 }
 
 // ---------------------------------------------------------------------------
@@ -204,7 +334,32 @@ void CVORInPlaceListCtrl::OnItemchanged(NMHDR* pNMHDR, LRESULT* pResult)
 void CVORInPlaceListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 {
     Default();
+    FollowCurrentCell();
+}
+
+BOOL CVORInPlaceListCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    // The list view scrolls its rows; the editor goes with its cell as it
+    // does for the scroll bar.
+    Default();
+    FollowCurrentCell();
+    return TRUE;
+}
+
+void CVORInPlaceListCtrl::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    Default();
+    if (!IsSelectCell())
+        return;
+    // Whoever moved or sized the grid may have painted over the editor
+    // without telling it (a parent moving its panes without redrawing, say):
+    // the editor goes onto its cell and paints itself again.
     PlaceEditorOnCurrentCell();
+    CWnd* const editors[] = {&m_wndEdit, &m_wndCombo, &m_wndButton};
+    for (CWnd* pEditor : editors) {
+        if (::IsWindow(pEditor->GetSafeHwnd()))
+            pEditor->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
 }
 
 void CVORInPlaceListCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
@@ -240,6 +395,7 @@ BOOL CVORInPlaceListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lPar
                 break;
             case LVN_DELETEALLITEMS:
                 m_nCurRow = -1;
+                CloseEditors();
                 break;
             default:
                 break;

@@ -377,6 +377,14 @@ void VorTestBase::Click(int x, int y, int button)
     Pump();
 }
 
+void VorTestBase::Wheel(int x, int y, int nDelta)
+{
+    SetCursorPos(x, y);
+    Pump();
+    mouse_event(MOUSEEVENTF_WHEEL, 0, 0, (DWORD)nDelta, 0);
+    Pump();
+}
+
 void VorTestBase::DoubleClick(int x, int y)
 {
     SetCursorPos(x, y);

@@ -89,6 +89,9 @@ protected:
     static void Release(int button = VK_LBUTTON);
     static void Click(int x, int y, int button = VK_LBUTTON);
     static void DoubleClick(int x, int y);
+    // Turns the wheel by nDelta (WHEEL_DELTA a notch, positive away from
+    // the user) with the pointer at a screen point.
+    static void Wheel(int x, int y, int nDelta);
     static void RightClick(int x, int y) { Click(x, y, VK_RBUTTON); }
     static void KeyDown(BYTE vk);
     static void KeyUp(BYTE vk);
