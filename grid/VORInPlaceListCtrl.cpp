@@ -28,6 +28,8 @@ CVORInPlaceListCtrl::CVORInPlaceListCtrl()
       m_nCurRow(-1),
       m_nCurCol(-1),
       m_bAttachingRecord(FALSE),
+      m_nPaintedTop(0),
+      m_nPaintedBottom(-1),
       m_hKnownWnd(NULL),
       m_nKnownCount(-1),
       m_nKnownRow(-1),
@@ -450,8 +452,11 @@ int CVORInPlaceListCtrl::SetItemText(int nRow, int nCol, const char* lpszText)
     const BOOL bChanged = pCell != NULL && pCell->m_strText != (lpszText != NULL ? lpszText : "");
     pItem->SetCellText(nCol, lpszText);
     // A changed text on the screen is drawn again, as the list view does
-    // for the texts it keeps itself.
-    if (bChanged)
+    // for the texts it keeps itself. Only rows of the last paint can be on
+    // the screen without waiting for a paint of their own (a scroll, resize,
+    // insertion or deletion that shows other rows invalidates them), so the
+    // others cost nothing here.
+    if (bChanged && nRow >= m_nPaintedTop && nRow <= m_nPaintedBottom)
         InvalidateRowIfShown(nRow);
     if (nRow != m_nCurRow || nCol != m_nCurCol || nCol < 0)
         return 1;

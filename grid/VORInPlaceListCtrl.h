@@ -225,6 +225,9 @@ private:
     void PressCell(CPoint point);
     // Destroys every open editor window: edit, button, combo box.
     void DestroyEditors();
+    // The current cell's rectangle while an editor is open; FALSE when no
+    // editor is open or the cell has no rectangle (hidden, out of range).
+    BOOL GetOpenEditorCell(CRect& rcCell);
     // Re-places the open editor over the current cell when it can be had.
     void PlaceEditorOnCurrentCell();
     // After a vertical scroll: the editor follows its cell while the cell's
@@ -254,6 +257,11 @@ private:
     // the list view's LVN_ITEMCHANGED for that write is not a selection
     // change and must not reopen the editor from inside a paint.
     BOOL m_bAttachingRecord;
+
+    // The rows that the last paint showed (top index to top index plus the
+    // page, the partly shown row included); none before the first paint.
+    int m_nPaintedTop;
+    int m_nPaintedBottom;
 
     HWND m_hKnownWnd;
     int m_nKnownCount;

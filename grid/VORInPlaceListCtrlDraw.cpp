@@ -52,6 +52,8 @@ void CVORInPlaceListCtrl::OnPaint()
 
     // The list view paints every visible row into the memory context; an
     // owner-drawn one asks DrawItem for each.
+    m_nPaintedTop = CListCtrl::GetTopIndex();
+    m_nPaintedBottom = m_nPaintedTop + CListCtrl::GetCountPerPage();
     DefWindowProc(WM_PAINT, (WPARAM)hMemDC, 0);
 
     ::BitBlt(dc.GetSafeHdc(), rcClient.left, rcClient.top, rcClient.Width(), rcClient.Height(), hMemDC, 0, 0,

@@ -65,12 +65,15 @@ BOOL CVORInPlaceListCtrl::IsRowInView(const CRect& rcRow)
     return rcRow.top >= nRowsTop && rcRow.top < rcClient.bottom;
 }
 
+BOOL CVORInPlaceListCtrl::GetOpenEditorCell(CRect& rcCell)
+{
+    return IsSelectCell() && GetCellRect(m_nCurRow, LCtoRC(m_nCurCol), rcCell);
+}
+
 void CVORInPlaceListCtrl::FollowCurrentCell()
 {
-    if (!IsSelectCell())
-        return;
     CRect rcCell;
-    if (!GetCellRect(m_nCurRow, LCtoRC(m_nCurCol), rcCell))
+    if (!GetOpenEditorCell(rcCell))
         return;
     if (!IsRowInView(rcCell)) {
         // An editor left over another row, or under the header, would take
@@ -83,10 +86,8 @@ void CVORInPlaceListCtrl::FollowCurrentCell()
 
 void CVORInPlaceListCtrl::PlaceEditorOnCurrentCell()
 {
-    if (!IsSelectCell())
-        return;
     CRect rcCell;
-    if (!GetCellRect(m_nCurRow, LCtoRC(m_nCurCol), rcCell))
+    if (!GetOpenEditorCell(rcCell))
         return;
     // Each editor adjusts the rectangle it is given; at most one is open.
     m_wndEdit.MoveInPlaceWnd(rcCell);

@@ -26,21 +26,6 @@ protected:
         Host().ClearRecords();
         return g;
     }
-    // The rectangle the rich edit takes over a list-view cell.
-    CRect EditRectOver(int nRow, int nRealCol)
-    {
-        CRect rc;
-        EXPECT_TRUE(Grid().GetCellRect(nRow, nRealCol, rc));
-        rc.left += 1;
-        rc.bottom -= 1;
-        return rc;
-    }
-    std::string EditText()
-    {
-        CString s;
-        Grid().m_wndEdit.GetWindowText(s);
-        return (LPCTSTR)s;
-    }
     std::vector<std::string> AllTexts()
     {
         std::vector<std::string> v;

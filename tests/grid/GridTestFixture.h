@@ -94,6 +94,21 @@ protected:
         m_pGrid->ScreenToClient(&rc);
         return rc;
     }
+    // The rectangle the rich edit takes over a list-view cell.
+    CRect EditRectOver(int nRow, int nRealCol)
+    {
+        CRect rc;
+        EXPECT_TRUE(m_pGrid->GetCellRect(nRow, nRealCol, rc));
+        rc.left += 1;
+        rc.bottom -= 1;
+        return rc;
+    }
+    std::string EditText()
+    {
+        CString s;
+        m_pGrid->m_wndEdit.GetWindowText(s);
+        return (LPCTSTR)s;
+    }
     COLORREF GridPixel(int x, int y)
     {
         POINT pt{x, y};

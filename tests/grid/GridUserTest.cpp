@@ -44,20 +44,8 @@ protected:
         }
         Host().ClearRecords();
     }
-    CRect EditRectOver(int nRow, int nCol)
-    {
-        CRect rc;
-        EXPECT_TRUE(Grid().GetCellRect(nRow, Grid().LCtoRC(nCol), rc));
-        rc.left += 1;
-        rc.bottom -= 1;
-        return rc;
-    }
-    std::string EditText()
-    {
-        CString s;
-        Grid().m_wndEdit.GetWindowText(s);
-        return (LPCTSTR)s;
-    }
+    // The rectangle the rich edit takes over the cell of a logical column.
+    CRect EditRectOverCell(int nRow, int nCol) { return EditRectOver(nRow, Grid().LCtoRC(nCol)); }
     std::pair<long, long> EditSel()
     {
         long a = -1, b = -1;
@@ -118,7 +106,7 @@ TEST_F(GridUserTest, TheWheelCarriesTheEditorWithItsCellAndClosesItWhenTheCellLe
     ASSERT_GT(nTop, 0);
     ASSERT_LE(nTop, 4);
     EXPECT_EQ(Where(), "4,0 edit focused");
-    EXPECT_EQ(ChildRect(g.m_wndEdit), EditRectOver(4, kText));
+    EXPECT_EQ(ChildRect(g.m_wndEdit), EditRectOverCell(4, kText));
 
     Wheel(pt.x, pt.y, -WHEEL_DELTA);  // row 4 goes under the header
     ASSERT_GT(g.GetTopIndex(), 4);
@@ -233,7 +221,7 @@ TEST_F(GridUserTest, AfterASplitterDragTheEditorShowsItsTextOverItsCell)
         Release();
         Pump();
         ASSERT_TRUE(g.m_wndEdit.IsWindow());
-        EXPECT_EQ(ChildRect(g.m_wndEdit), EditRectOver(2, kText));
+        EXPECT_EQ(ChildRect(g.m_wndEdit), EditRectOverCell(2, kText));
         EXPECT_EQ(TextPixels(), nShown);
     }
     g.DestroyWindow();
@@ -359,7 +347,7 @@ TEST_F(GridUserTest, TabWalksTheShownColumnsAcrossRowsAndShiftTabWalksBack)
                     NotifyLines());
     EXPECT_EQ(g.GetItemState(0, LVIS_SELECTED | LVIS_FOCUSED), (UINT)(LVIS_SELECTED | LVIS_FOCUSED));
     EXPECT_EQ(g.GetItemState(1, LVIS_SELECTED), 0u);
-    EXPECT_EQ(ChildRect(g.m_wndCombo).left, EditRectOver(0, kEditList).left - 1);
+    EXPECT_EQ(ChildRect(g.m_wndCombo).left, EditRectOverCell(0, kEditList).left - 1);
 
     // The ends: Shift+Tab at the first cell and Tab at the last stay.
     ClickCell(0, 0);
@@ -381,7 +369,7 @@ TEST_F(GridUserTest, TabToARowOutOfViewBringsItIn)
     KeyPress(VK_TAB);
     EXPECT_EQ(Where(), std::to_string(nLastShown + 1) + ",0 edit focused");
     EXPECT_GT(g.GetTopIndex(), 0);
-    EXPECT_EQ(ChildRect(g.m_wndEdit), EditRectOver(nLastShown + 1, kText));
+    EXPECT_EQ(ChildRect(g.m_wndEdit), EditRectOverCell(nLastShown + 1, kText));
     EXPECT_EQ(EditText(), "r" + std::to_string(nLastShown + 1) + "c0");
 }
 
@@ -393,7 +381,7 @@ TEST_F(GridUserTest, EnterInATextOrNumberCellMovesDownItsColumn)
     KeyPress(VK_RETURN);
     EXPECT_EQ(Where(), "2,1 edit focused");
     EXPECT_EQ(EditText(), "3");
-    EXPECT_EQ(ChildRect(g.m_wndEdit), EditRectOver(2, kQty));
+    EXPECT_EQ(ChildRect(g.m_wndEdit), EditRectOverCell(2, kQty));
     EXPECT_EQ(g.GetItemText(1, kQty), CString("5"));
     KeyPress(VK_LEFT);  // the text is all selected: the caret goes to 0 first
     KeyPress(VK_LEFT);
