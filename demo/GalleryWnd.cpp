@@ -2,6 +2,7 @@
 // and the host's answers to the grid's notifications.
 #include "GalleryWnd.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +14,9 @@ namespace {
 
 constexpr UINT kIdGrid = 100, kIdLog = 101, kIdLines = 102, kIdCombo = 103, kIdTotal = 104;
 constexpr UINT kIdFirstButton = 110;
+// While an edited price waits to be shown with two decimals.
+constexpr UINT_PTR kPriceTimer = 1;
+constexpr UINT kPriceCheckMs = 50;
 constexpr int kToolbarHeight = 36;
 constexpr int kStatusHeight = 0;
 
@@ -41,7 +45,7 @@ const ButtonSpec kButtons[kButtonCount] = {
 };
 
 // The small window a button cell opens: the row's fields as text, closed by
-// its button, a click or Escape.
+// its default Close button (a click, Space or Enter) or by Escape.
 class CDetailsWnd : public CWnd {
 public:
     CDetailsWnd(CWnd** ppSelf, CString strText) : m_ppSelf(ppSelf), m_strText(strText) {}
@@ -58,7 +62,7 @@ public:
                                                                                 rc.right - 8, rc.bottom - 8),
                        this, IDOK);
         m_close.SetFont(pFont);
-        m_close.SetFocus();  // Space or Enter closes the details at once
+        m_close.SetFocus();  // Space, Enter or Escape closes the details at once
         return TRUE;
     }
 
@@ -75,8 +79,15 @@ protected:
         dc.SelectObject(pOld);
     }
     afx_msg void OnClose() { Close(); }
-    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-        if (nChar == VK_ESCAPE || nChar == VK_RETURN) Close();
+    // Escape closes the box, and Enter presses its default button (Close),
+    // wherever the focus stands in it.
+    BOOL PreTranslateMessage(MSG* pMsg) override {
+        if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_RETURN) &&
+            (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd))) {
+            Close();  // deletes this object
+            return TRUE;
+        }
+        return CWnd::PreTranslateMessage(pMsg);
     }
     // Goes, and gives the activation back to the window that opened it.
     void Close() {
@@ -107,7 +118,6 @@ private:
 BEGIN_MESSAGE_MAP(CDetailsWnd, CWnd)
     ON_WM_PAINT()
     ON_WM_CLOSE()
-    ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
 CString Format2(double v) {
@@ -123,6 +133,7 @@ BEGIN_MESSAGE_MAP(CGalleryWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_PAINT()
     ON_WM_DESTROY()
+    ON_WM_TIMER()
     ON_MESSAGE(WM_VOR_NOTIFY, OnVorNotify)
     ON_BN_CLICKED(kIdFirstButton + kEditButton, OnEditMode)
     ON_BN_CLICKED(kIdFirstButton + kHideButton, OnHideNotes)
@@ -304,6 +315,9 @@ void CGalleryWnd::RecomputeTotal()
 
 void CGalleryWnd::RefreshLines()
 {
+    // Refilled in place: the reader keeps the part of the list being read.
+    const int nTop = m_lines.GetTopIndex();
+    const int nHorz = m_lines.GetScrollPos(SB_HORZ);
     m_lines.ResetContent();
     m_lines.UpdateHExtent();
     m_lines.LockHExtentUpdate();
@@ -318,6 +332,8 @@ void CGalleryWnd::RefreshLines()
     }
     m_lines.UnlockHExtentUpdate();
     m_lines.UpdateHExtent();
+    if (nTop > 0 && m_lines.GetCount() > 0) m_lines.SetTopIndex(std::min(nTop, m_lines.GetCount() - 1));
+    if (nHorz > 0) m_lines.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, nHorz), 0);
 }
 
 void CGalleryWnd::LogEvent(const std::string& text, COLORREF color)
@@ -353,6 +369,13 @@ LRESULT CGalleryWnd::OnVorNotify(WPARAM wParam, LPARAM lParam)
             RecomputeRow(nRow);
             RecomputeTotal();
         }
+        if (nCol == kPrice) {
+            // Shown with two decimals once the user leaves the cell: not
+            // while typing, which the reformatted text would get in the way of.
+            if (m_nPendingPriceRow >= 0 && m_nPendingPriceRow != nRow) SettlePrice();
+            m_nPendingPriceRow = nRow;
+            SetTimer(kPriceTimer, kPriceCheckMs, NULL);
+        }
         RefreshLines();
         return 0;
     }
@@ -363,6 +386,33 @@ LRESULT CGalleryWnd::OnVorNotify(WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return 0;
+}
+
+void CGalleryWnd::OnTimer(UINT nIDEvent)
+{
+    if (nIDEvent != kPriceTimer) {
+        CWnd::OnTimer(nIDEvent);
+        return;
+    }
+    const bool bStillEditing = m_grid.IsSelectCell() && m_grid.m_nCurRow == m_nPendingPriceRow &&
+                               m_grid.m_nCurCol == kPrice;
+    if (!bStillEditing) SettlePrice();
+}
+
+void CGalleryWnd::SettlePrice()
+{
+    KillTimer(kPriceTimer);
+    const int nRow = m_nPendingPriceRow;
+    m_nPendingPriceRow = -1;
+    if (nRow < 0 || nRow >= m_grid.GetItemCount()) return;
+    CString strPrice = m_grid.GetItemText(nRow, kPrice);
+    if (strPrice.IsEmpty()) return;
+    CString strShown = Format2(std::atof(strPrice));
+    if (strShown == strPrice) return;
+    m_grid.SetItemText(nRow, kPrice, strShown);
+    RecomputeRow(nRow);
+    RecomputeTotal();
+    RefreshLines();
 }
 
 void CGalleryWnd::ShowDetails(int nRow)
@@ -390,6 +440,7 @@ void CGalleryWnd::UpdateEditButton()
 
 void CGalleryWnd::OnEditMode()
 {
+    SettlePrice();
     m_grid.m_bEditable = !m_grid.m_bEditable;
     UpdateEditButton();
     LogEvent(m_grid.m_bEditable ? "editing on" : "editing off", kInfo);
@@ -399,6 +450,7 @@ void CGalleryWnd::OnEditMode()
 
 void CGalleryWnd::OnHideNotes()
 {
+    SettlePrice();
     m_bNotesShown = !m_bNotesShown;
     if (m_bNotesShown)
         m_grid.ShowColumn(kNotes, m_grid.GetHeaderCount());
@@ -410,6 +462,7 @@ void CGalleryWnd::OnHideNotes()
 
 void CGalleryWnd::OnAddRow()
 {
+    SettlePrice();
     AddOrderRow("New item", 1, "0.00", "piece", "Parts", "");
     int nRow = m_grid.GetItemCount() - 1;
     m_grid.EnsureVisible(nRow, FALSE);
@@ -421,6 +474,7 @@ void CGalleryWnd::OnAddRow()
 
 void CGalleryWnd::MoveRow(int nOffset)
 {
+    SettlePrice();
     int nRow = m_grid.m_nCurRow;
     if (nRow < 0) nRow = m_grid.GetNextItem(-1, LVNI_SELECTED);
     if (nRow < 0) return;
@@ -442,6 +496,7 @@ void CGalleryWnd::OnMoveDown() { MoveRow(1); }
 
 void CGalleryWnd::JumpTo(const CString& strItem)
 {
+    SettlePrice();
     for (int r = 0; r < m_grid.GetItemCount(); ++r) {
         if (m_grid.GetItemText(r, kItem).CompareNoCase(strItem) == 0) {
             m_grid.EnsureVisible(r, FALSE);

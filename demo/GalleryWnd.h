@@ -62,6 +62,7 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnPaint();
     afx_msg void OnDestroy();
+    afx_msg void OnTimer(UINT nIDEvent);
     afx_msg LRESULT OnVorNotify(WPARAM wParam, LPARAM lParam);
     afx_msg void OnEditMode();
     afx_msg void OnHideNotes();
@@ -79,6 +80,8 @@ private:
     void RecomputeRow(int nRow);
     void RecomputeTotal();
     void RefreshLines();
+    // Shows the price waiting since its last edit with two decimals.
+    void SettlePrice();
     void JumpTo(const CString& strItem);
     void MoveRow(int nOffset);
     void LogEvent(const std::string& text, COLORREF color);
@@ -100,6 +103,9 @@ private:
     std::vector<std::string> m_events;
     double m_total = 0.0;
     BOOL m_bNotesShown = FALSE;
+    // The row whose edited price is to be shown with two decimals once the
+    // user has left the cell; -1 none.
+    int m_nPendingPriceRow = -1;
 };
 
 }  // namespace gallery

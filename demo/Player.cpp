@@ -204,6 +204,16 @@ bool Player::Step(const Command& c, std::string& error) {
         }
     } else if (n == "shot") {
         Shot(c.args[0]);
+    } else if (n == "wheel") {
+        POINT pt;
+        if (!CentreOf(c.args[0], pt)) {
+            error = Fail(c, "'" + c.args[0] + "' is not on the screen");
+            return false;
+        }
+        SetCursorPos(pt.x, pt.y);
+        VorPumpMessages();
+        mouse_event(MOUSEEVENTF_WHEEL, 0, 0, (DWORD)(c.Int(1) * WHEEL_DELTA), 0);
+        VorPumpMessages();
     } else if (n == "clickon") {
         POINT pt;
         if (!CentreOf(c.args[0], pt)) {

@@ -26,6 +26,7 @@ const Spec kSpecs[] = {
     {"type", 0, 0, false, true},        {"wait", 1, 0, false, false},     {"cell", 2, 0, false, false},
     {"cellbutton", 2, 0, false, false}, {"button", 0, 1, false, false},   {"hover", 1, 1, false, false},
     {"shot", 0, 1, false, false},       {"clickon", 0, 1, false, false},  {"splitter", 1, 1, false, false, true},
+    {"wheel", 1, 1, false, false, true},
 };
 
 const Spec* FindSpec(const std::string& name) {
@@ -180,7 +181,11 @@ bool ParseScript(const std::string& text, std::vector<Command>& out, std::string
             return false;
         }
         if (cmd.name == "button" || cmd.name == "hover") cmd.args[0] = Lower(cmd.args[0]);
-        if (cmd.name == "clickon" || cmd.name == "splitter") {
+        if (cmd.name == "wheel" && (cmd.Int(1) == 0 || cmd.Int(1) < -100 || cmd.Int(1) > 100)) {
+            error = Fail(line, "a wheel turn is from 1 to 100 notches either way");
+            return false;
+        }
+        if (cmd.name == "clickon" || cmd.name == "splitter" || cmd.name == "wheel") {
             cmd.args[0] = Lower(cmd.args[0]);
             bool ok = cmd.name == "splitter" ? IsSplitterName(cmd.args[0]) : IsControlName(cmd.args[0]);
             if (!ok) {

@@ -23,8 +23,12 @@
 //   clickon NAME         click the middle of a control: grid, combo, log, lines
 //   splitter NAME DELTA  drag a splitter's bar by DELTA pixels with the mouse:
 //                        main (grid | side panel), side (log above lines)
+//   wheel NAME NOTCHES   turn the mouse wheel with the pointer on the middle
+//                        of a control (grid, combo, log, lines); negative
+//                        NOTCHES turn it towards the user (scroll down)
 //
-// Numbers are decimal integers, not negative except a splitter's DELTA.
+// Numbers are decimal integers, not negative except a splitter's DELTA and
+// a wheel's NOTCHES.
 #pragma once
 
 #include <string>

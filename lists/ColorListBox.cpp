@@ -75,7 +75,8 @@ void CColorListBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
     CString strText;
     GetText((int)lpDrawItemStruct->itemID, strText);
-    UINT nFormat = DT_SINGLELINE | DT_VCENTER;
+    // An item is text, not a label: an ampersand is shown as it is.
+    UINT nFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
     if (GetStyle() & LBS_USETABSTOPS) nFormat |= DT_EXPANDTABS;
     CRect rcText(rcItem);
     pDC->DrawText(strText, &rcText, nFormat | DT_CALCRECT);

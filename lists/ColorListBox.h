@@ -3,7 +3,8 @@
 // coloured item shows its colour as background with the inverse colour as
 // text. Create it with LBS_OWNERDRAWFIXED and LBS_HASSTRINGS. Its horizontal
 // extent follows the widest item (CHorzListBox). The item data is the
-// colour: do not use SetItemData for anything else.
+// colour: do not use SetItemData for anything else. Texts are drawn as they
+// are: an ampersand is no mnemonic prefix.
 #pragma once
 
 #include "HorzListBox.h"

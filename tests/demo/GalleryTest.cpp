@@ -5,6 +5,7 @@
 
 #include <vorplatform.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,16 @@ TEST_F(GalleryTest, TheBuiltInTourGivesTheExpectedNotifications) {
 #include "GalleryExpectedLog.inc"
     };
     EXPECT_EQ(m_wnd->EventLines(), expected);
+    if (m_wnd->EventLines() != expected) {
+        // The log as played, in the form of the expected one, for review.
+        const std::string path = std::string(VOR_TEST_OUTPUT_DIR) + "/GalleryPlayedLog.inc";
+        if (FILE* f = std::fopen(path.c_str(), "w")) {
+            std::fprintf(f, "// The event log of the built-in tour, one notification a line, oldest first.\n");
+            for (const std::string& line : m_wnd->EventLines()) std::fprintf(f, "    \"%s\",\n", line.c_str());
+            std::fclose(f);
+            ADD_FAILURE() << "the played log is in " << path;
+        }
+    }
 }
 
 TEST_F(GalleryTest, EveryControlDraws) {
@@ -126,3 +137,91 @@ TEST_F(GalleryTest, ACommandThatCannotBeCarriedOutStopsThePlay) {
 }
 
 }  // namespace
+
+namespace {
+
+// The gallery as its user sees it after a change: the row's own total, the
+// price shown with two decimals, the lines list where it was, the details
+// box that closes from the keyboard.
+class GalleryUseTest : public GalleryTest {
+protected:
+    void PlayOrFail(const std::string& script) {
+        std::string error;
+        ASSERT_TRUE(Play(script, error)) << error;
+    }
+    // The pixels of a grid cell on the screen, row by row.
+    std::vector<COLORREF> CellPixels(int nRow, int nCol) {
+        CRect r;
+        EXPECT_TRUE(m_wnd->Grid().GetCellRect(nRow, m_wnd->Grid().LCtoRC(nCol), r));
+        m_wnd->Grid().ClientToScreen(&r);
+        std::vector<COLORREF> v;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) v.push_back(Pixel(x, y));
+        return v;
+    }
+    // A click script line at a point of a window, in its window coordinates
+    // from the right and bottom edges.
+    static std::string ClickFromCorner(CWnd& w, int dxFromRight, int dyFromBottom) {
+        CRect r;
+        w.GetWindowRect(&r);
+        return "click " + std::to_string(r.right - dxFromRight) + " " + std::to_string(r.bottom - dyFromBottom) + "\n";
+    }
+};
+
+}  // namespace
+
+TEST_F(GalleryUseTest, TheRowTotalIsRedrawnAsSoonAsAQuantityIsStored) {
+    PlayOrFail("cell 0 1\nkey END\n");
+    const std::vector<COLORREF> before = CellPixels(0, gallery::kTotal);
+    PlayOrFail("type 5\n");  // 125 x 9.50
+    EXPECT_EQ(m_wnd->Grid().GetItemText(0, gallery::kTotal), "1187.50");
+    EXPECT_NE(CellPixels(0, gallery::kTotal), before);
+}
+
+TEST_F(GalleryUseTest, PricesAreShownWithTwoDecimalsOnceTheUserLeavesTheCell) {
+    PlayOrFail("cell 0 2\nkey END\nkey BACK 3\ntype .5\n");
+    // While the user types, the text stays as typed.
+    EXPECT_EQ(m_wnd->Grid().GetItemText(0, gallery::kPrice), "9.5");
+    PlayOrFail("key TAB\n");
+    EXPECT_EQ(m_wnd->Grid().GetItemText(0, gallery::kPrice), "9.50");
+    EXPECT_EQ(m_wnd->Grid().GetItemText(0, gallery::kTotal), "114.00");
+    // Leaving with Enter, and a price typed with more decimals.
+    PlayOrFail("cell 1 2\nkey END\ntype 1\nkey ENTER\n");
+    EXPECT_EQ(m_wnd->Grid().m_nCurRow, 2);
+    EXPECT_EQ(m_wnd->Grid().GetItemText(1, gallery::kPrice), "3.20");
+    // The lines list shows the price as the grid does.
+    CString strLine;
+    m_wnd->Lines().GetText(1, strLine);
+    EXPECT_NE(strLine.Find("3.20 box"), -1) << (LPCTSTR)strLine;
+}
+
+TEST_F(GalleryUseTest, TheLinesListKeepsItsScrollPositionWhenItIsRefilled) {
+    // A short lines list, scrolled down and to the right with its scroll bars.
+    PlayOrFail("splitter side 330\n");
+    CHorzListBox& lines = m_wnd->Lines();
+    const int cx = ::GetSystemMetrics(SM_CXVSCROLL), cy = ::GetSystemMetrics(SM_CYHSCROLL);
+    std::string script;
+    for (int i = 0; i < 2; ++i) script += ClickFromCorner(lines, cx / 2 + 1, cy + cy / 2 + 1);  // down arrow
+    for (int i = 0; i < 3; ++i) script += ClickFromCorner(lines, cx + cx / 2 + 1, cy / 2 + 1);  // right arrow
+    PlayOrFail(script);
+    const int nTop = lines.GetTopIndex();
+    const int nHorz = lines.GetScrollPos(SB_HORZ);
+    ASSERT_GT(nTop, 0);
+    ASSERT_GT(nHorz, 0);
+    PlayOrFail("cell 0 1\nkey END\ntype 5\n");
+    CString strLine;
+    lines.GetText(0, strLine);
+    ASSERT_NE(strLine.Find("125 x"), -1) << (LPCTSTR)strLine;  // refilled
+    EXPECT_EQ(lines.GetTopIndex(), nTop);
+    EXPECT_EQ(lines.GetScrollPos(SB_HORZ), nHorz);
+}
+
+TEST_F(GalleryUseTest, TheDetailsBoxClosesWithEscapeAndWithEnter) {
+    for (const char* key : {"ESCAPE", "ENTER"}) {
+        SCOPED_TRACE(key);
+        PlayOrFail("cellbutton 3 5\n");
+        ASSERT_NE(m_wnd->DetailsWindow(), nullptr);
+        PlayOrFail(std::string("key ") + key + "\n");
+        EXPECT_EQ(m_wnd->DetailsWindow(), nullptr);
+    }
+}

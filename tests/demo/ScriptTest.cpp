@@ -33,7 +33,8 @@ TEST(GalleryScript, ParsesEveryCommandAndSkipsCommentsAndBlankLines) {
         "hover up 700\n"
         "shot after-edit_1\n"
         "clickon combo\n"
-        "splitter main -40\n";
+        "splitter main -40\n"
+        "wheel Lines -2\n";
     std::vector<Command> cmds;
     std::string error;
     ASSERT_TRUE(ParseScript(text, cmds, error)) << error;
@@ -41,13 +42,14 @@ TEST(GalleryScript, ParsesEveryCommandAndSkipsCommentsAndBlankLines) {
     for (const Command& c : cmds) names.push_back(c.name);
     EXPECT_EQ(names, (std::vector<std::string>{"click", "dblclick", "rclick", "move", "drag", "key", "key", "type",
                                                "wait", "cell", "cellbutton", "button", "hover", "shot", "clickon",
-                                               "splitter"}));
+                                               "splitter", "wheel"}));
     EXPECT_EQ(cmds[0].line, 3);
     EXPECT_EQ(cmds[0].Int(1), 20);
     EXPECT_EQ(cmds[6].Int(1), 3);
     EXPECT_EQ(cmds[7].args, (std::vector<std::string>{"hello  world "}));
     EXPECT_EQ(cmds[11].args[0], "edit");
     EXPECT_EQ(cmds[15].Int(1), -40);
+    EXPECT_EQ(cmds[16].args, (std::vector<std::string>{"lines", "-2"}));
 }
 
 struct Bad {
@@ -78,6 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Bad{"button quit\n", "line 1: no toolbar button 'quit' (edit, hide, add, up, down)"},
                       Bad{"clickon sky\n", "line 1: no control 'sky' (grid, combo, log, lines)"},
                       Bad{"splitter top 4\n", "line 1: no splitter 'top' (main, side)"},
+                      Bad{"wheel grid 0\n", "line 1: a wheel turn is from 1 to 100 notches either way"},
+                      Bad{"wheel sky -1\n", "line 1: no control 'sky' (grid, combo, log, lines)"},
                       Bad{"shot ../x\n", "line 1: a shot name has letters, digits, '-' and '_' only"},
                       Bad{"wait 9999999\n", "line 1: a wait is at most 600000 ms"},
                       Bad{"click 1 2\x01\n", "line 1: control character in the line"},

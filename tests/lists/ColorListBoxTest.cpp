@@ -144,3 +144,28 @@ TEST_F(ColorListBoxTest, InsertedStringsTakeTheirColourAndRefusalsNone) {
 }
 
 }  // namespace
+
+// The list box shows texts, not labels: an ampersand is drawn as itself,
+// never taken for a mnemonic prefix that hides it and underlines the next.
+TEST_F(ColorListBoxTest, AnAmpersandIsDrawnAsItIs) {
+    const char* const kText = "&&&&&&&&";
+    m_list.AddString(kText, kRed);
+    Paint();
+    CClientDC dc(&m_list);
+    CFont* pOld = dc.SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    const int nExtent = dc.GetTextExtent(kText, 8).cx;
+    dc.SelectObject(pOld);
+    ASSERT_GT(nExtent, 16);
+    // The rightmost reddish pixel of the item: all eight characters drawn.
+    CRect r;
+    m_list.GetItemRect(0, &r);
+    m_list.ClientToScreen(&r);
+    int nRight = -1;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            COLORREF p = ScreenPixel(x, y);
+            if (GetRValue(p) > 150 && GetGValue(p) < 150 && x - r.left > nRight) nRight = x - r.left;
+        }
+    EXPECT_GT(nRight, nExtent * 3 / 4);
+    EXPECT_LE(nRight, nExtent + 1);
+}
