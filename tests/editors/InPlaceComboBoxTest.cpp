@@ -227,7 +227,7 @@ TEST_F(InPlaceComboBoxTest, ChoiceFailingTheIntegerCheckPutsThePreviousTextBack)
     }
 }
 
-TEST_F(InPlaceComboBoxTest, AKeyOrTheWheelInAClosedListOffersTheChoiceAndARefusalPutsTheLastOneBack)
+TEST_F(InPlaceComboBoxTest, AKeyInAClosedListOffersTheChoiceAndARefusalPutsTheLastOneBack)
 {
     Open(CBS_DROPDOWNLIST, "alpha\r\nbeta\r\ngamma", "alpha", INPLACE_DATA_CHAR);
     TypeText("g");
@@ -243,16 +243,42 @@ TEST_F(InPlaceComboBoxTest, AKeyOrTheWheelInAClosedListOffersTheChoiceAndARefusa
                     Host().MessageLines(WM_VOR_NOTIFY));
     EXPECT_EQ(Text(), "gamma");
     EXPECT_EQ(m_combo.GetCurSel(), 2);
-    // The wheel, one notch away from the user: one item up.
-    Host().ClearRecords();
-    mouse_event(MOUSEEVENTF_WHEEL, 0, 0, WHEEL_DELTA, 0);
-    Pump();
-    EXPECT_SEQUENCE((std::vector<std::string>{VorNotifyLine("combo", 2, 1, "beta")}),
-                    Host().MessageLines(WM_VOR_NOTIFY));
-    EXPECT_EQ(Text(), "beta");
-    EXPECT_EQ(m_combo.m_strLastText, "beta");
     EXPECT_FALSE(m_combo.GetDroppedState());
     EXPECT_TRUE(KeysHandedOn().empty());
+}
+
+// Over a closed list the wheel belongs to the owner (the grid scrolls its
+// rows and the choice stays); over an open list it scrolls the list.
+TEST_F(InPlaceComboBoxTest, TheWheelGoesToTheOwnerWhileTheListIsClosed)
+{
+    std::string strItems;
+    for (int i = 0; i < 40; ++i)
+        strItems += "item " + std::to_string(i) + "\r\n";
+    Open(CBS_DROPDOWNLIST, strItems.c_str(), "item 5", INPLACE_DATA_CHAR);
+    Host().RecordMessage(WM_MOUSEWHEEL);
+    const CRect rc = RectInHost(m_combo.GetSafeHwnd());
+    const POINT pt = HostToScreen(rc.left + 5, rc.top + 5);
+    Wheel(pt.x, pt.y, WHEEL_DELTA);
+    int nWheels = 0;
+    for (const auto& m : Host().Messages())
+        if (m.message == WM_MOUSEWHEEL) {
+            ++nWheels;
+            EXPECT_EQ((short)HIWORD(m.wParam), WHEEL_DELTA);
+        }
+    EXPECT_EQ(nWheels, 1);
+    EXPECT_TRUE(Host().MessageLines(WM_VOR_NOTIFY).empty());
+    EXPECT_EQ(Text(), "item 5");
+    EXPECT_EQ(m_combo.GetCurSel(), 5);
+
+    Host().ClearRecords();
+    KeyPress(VK_RETURN);
+    ASSERT_TRUE(m_combo.GetDroppedState());
+    const int nTop = m_combo.GetTopIndex();
+    Wheel(pt.x, pt.y + 40, -WHEEL_DELTA);
+    EXPECT_GT(m_combo.GetTopIndex(), nTop);
+    EXPECT_TRUE(m_combo.GetDroppedState());
+    EXPECT_TRUE(Host().MessageLines(WM_MOUSEWHEEL).empty());
+    EXPECT_TRUE(Host().MessageLines(WM_VOR_NOTIFY).empty());
 }
 
 TEST_F(InPlaceComboBoxTest, EnterOpensAClosedListAndStaysHere)
