@@ -34,7 +34,10 @@ CVORInPlaceListCtrl::CVORInPlaceListCtrl()
       m_nKnownCount(-1),
       m_nKnownRow(-1),
       m_pKnownItem(NULL),
-      m_nItemMessages(0)
+      m_nItemMessages(0),
+      m_geometry(),
+      m_hGeometryWnd(NULL),
+      m_bGeometryKnown(FALSE)
 {
 }
 
@@ -86,6 +89,8 @@ BOOL CVORInPlaceListCtrl::LeavesItemsAlone(UINT message)
     case LVM_GETHEADER:
     case LVM_GETEXTENDEDLISTVIEWSTYLE:
     case LVM_GETIMAGELIST:
+    case LVM_HITTEST:
+    case LVM_SUBITEMHITTEST:
         return TRUE;
     default:
         return FALSE;
@@ -100,11 +105,13 @@ LRESULT CVORInPlaceListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
     // after (a lookup made half-way through may describe items that have
     // changed since). The object may be gone once WM_NCDESTROY is handled.
     ForgetRowLookup();
+    ForgetGeometry();
     ++m_nItemMessages;
     if (message == WM_NCDESTROY)
         return CListCtrl::WindowProc(message, wParam, lParam);
     const LRESULT lResult = CListCtrl::WindowProc(message, wParam, lParam);
     ForgetRowLookup();
+    ForgetGeometry();
     return lResult;
 }
 

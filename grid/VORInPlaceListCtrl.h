@@ -70,6 +70,8 @@
 #include <afxcmn.h>
 #include <afxtempl.h>
 
+#include <vector>
+
 #include "VORInPlaceListCell.h"
 #include "VORInPlaceListColumn.h"
 #include "VORInPlaceListItem.h"
@@ -251,6 +253,26 @@ private:
     void OnListItemInserted(int nItem);
     void OnListItemDeleted(int nItem);
     void ShowReportStyleMessage();
+    // What the report rows and columns are laid out from, read from the list
+    // view with pure queries and kept while nothing else reaches it: the top
+    // row, the count per page, the item count, the top row's bounds (every
+    // row is as high and as wide as it; a row's top follows from its index),
+    // the list-view columns' widths and whether a normal image list is
+    // attached. Null outside report view or when the list view has no row.
+    struct CGeometry {
+        DWORD dwStyle;
+        int nTop;
+        int nLast;  // the partly visible bottom row included, not beyond the last row
+        int nItems;
+        CRect rcTopRow;
+        int nRowHeight;
+        BOOL bNormalImages;
+        std::vector<int> widths;
+    };
+    const CGeometry* CurrentGeometry(DWORD dwStyle);
+    void ForgetGeometry() { m_bGeometryKnown = FALSE; }
+    // A row's bounds (LVIR_BOUNDS) from the geometry.
+    static CRect RowBounds(const CGeometry& geometry, int nRow);
     int SendNotify(int nSource, int nCode, const char* pszText, int nRow, int nCol);
 
     // TRUE while the grid writes a fresh record into an item's data value:
@@ -269,4 +291,8 @@ private:
     CVORInPlaceListItem* m_pKnownItem;
     // Messages that reached the list view and were not pure queries.
     UINT m_nItemMessages;
+    // The geometry, valid while m_bGeometryKnown for m_hGeometryWnd.
+    CGeometry m_geometry;
+    HWND m_hGeometryWnd;
+    BOOL m_bGeometryKnown;
 };

@@ -1,5 +1,7 @@
-// CVORInPlaceListCtrl: cells and points. Only the visible rows are looked
-// at, and every width is asked of the list view afresh.
+// CVORInPlaceListCtrl: cells and points. In report view the rows are laid
+// out from what the list view answers once (the top row, its bounds, the row
+// height, the column widths), asked again after any message that is not a
+// pure query has reached the list view.
 #include "VORInPlaceListCtrl.h"
 
 namespace {
@@ -35,58 +37,113 @@ BOOL CVORInPlaceListCtrl::IsSelectCell()
 
 void CVORInPlaceListCtrl::ShowReportStyleMessage() { AfxMessageBox(kReportStyleMessage, MB_OK); }
 
+const CVORInPlaceListCtrl::CGeometry* CVORInPlaceListCtrl::CurrentGeometry(DWORD dwStyle)
+{
+    if (m_bGeometryKnown && m_hGeometryWnd == m_hWnd && m_geometry.dwStyle == dwStyle)
+        return &m_geometry;
+    m_bGeometryKnown = FALSE;
+    if ((dwStyle & LVS_TYPEMASK) != LVS_REPORT)
+        return NULL;
+    // Only pure queries below: none of them makes the list view change, so
+    // what they answer holds together until the next other message.
+    const UINT nMessages = m_nItemMessages;
+    CGeometry& g = m_geometry;
+    g.dwStyle = dwStyle;
+    g.nItems = CListCtrl::GetItemCount();
+    g.nTop = CListCtrl::GetTopIndex();
+    g.nLast = g.nTop + CListCtrl::GetCountPerPage();
+    if (g.nLast > g.nItems - 1)
+        g.nLast = g.nItems - 1;
+    if (g.nItems <= 0 || g.nTop < 0 || g.nTop >= g.nItems ||
+        !CListCtrl::GetItemRect(g.nTop, &g.rcTopRow, LVIR_BOUNDS))
+        return NULL;
+    g.nRowHeight = g.rcTopRow.Height();
+    const int nColumns = GetHeaderCount();
+    g.widths.resize((size_t)nColumns);
+    for (int c = 0; c < nColumns; ++c)
+        g.widths[(size_t)c] = CListCtrl::GetColumnWidth(c);
+    g.bNormalImages = ::SendMessage(m_hWnd, LVM_GETIMAGELIST, LVSIL_NORMAL, 0) != 0;
+    if (m_nItemMessages != nMessages)
+        return NULL;  // something answered with a change after all: ask again next time
+    m_hGeometryWnd = m_hWnd;
+    m_bGeometryKnown = TRUE;
+    return &g;
+}
+
+CRect CVORInPlaceListCtrl::RowBounds(const CGeometry& geometry, int nRow)
+{
+    // Report rows are stacked at one height from the top row.
+    CRect rc = geometry.rcTopRow;
+    rc.top += (nRow - geometry.nTop) * geometry.nRowHeight;
+    rc.bottom = rc.top + geometry.nRowHeight;
+    return rc;
+}
+
 int CVORInPlaceListCtrl::HitTestEx(CPoint& point, int& nCol)
 {
     nCol = -1;
-    if ((GetStyle() & LVS_TYPEMASK) != LVS_REPORT) {
+    const DWORD dwStyle = GetStyle();
+    if ((dwStyle & LVS_TYPEMASK) != LVS_REPORT) {
         ShowReportStyleMessage();
         return -1;
     }
     if (CListCtrl::HitTest(point, NULL) < 0)
         return -1;
+    const CGeometry* pGeometry = CurrentGeometry(dwStyle);
+    if (pGeometry == NULL || pGeometry->nRowHeight <= 0)
+        return -1;  // no visible row, or rows that hold no point
+    const CGeometry& g = *pGeometry;
 
-    const int nTop = CListCtrl::GetTopIndex();
-    int nLast = nTop + CListCtrl::GetCountPerPage();
-    const int nItems = CListCtrl::GetItemCount();
-    if (nLast > nItems - 1)
-        nLast = nItems - 1;
-    const int nColumns = GetHeaderCount();
-
-    for (int nRow = nTop; nRow <= nLast; ++nRow) {
-        CRect rcRow;
-        if (!CListCtrl::GetItemRect(nRow, &rcRow, LVIR_BOUNDS) || !rcRow.PtInRect(point))
-            continue;
-        int nRight = rcRow.left;
-        for (int c = 0; c < nColumns; ++c) {
-            const int nWidth = CListCtrl::GetColumnWidth(c);
-            nRight += nWidth;
-            // The right edge belongs to the column, so the first column
-            // reaching the point wins; one of no width never does.
-            if (nWidth > 0 && point.x >= rcRow.left && point.x <= nRight) {
-                nCol = c;
-                return nRow;
-            }
-        }
+    // The one visible row (from the top row to the partly visible one) whose
+    // bounds can hold the point.
+    if (point.y < g.rcTopRow.top)
         return -1;
+    const long long nRowLong = g.nTop + ((long long)point.y - g.rcTopRow.top) / g.nRowHeight;
+    if (nRowLong > g.nLast)
+        return -1;
+    const int nRow = (int)nRowLong;
+    const CRect rcRow = RowBounds(g, nRow);
+    if (!rcRow.PtInRect(point))
+        return -1;
+    int nRight = rcRow.left;
+    const int nColumns = (int)g.widths.size();
+    for (int c = 0; c < nColumns; ++c) {
+        const int nWidth = g.widths[(size_t)c];
+        nRight += nWidth;
+        // The right edge belongs to the column, so the first column reaching
+        // the point wins; one of no width never does.
+        if (nWidth > 0 && point.x <= nRight) {
+            nCol = c;
+            return nRow;
+        }
     }
     return -1;
 }
 
 BOOL CVORInPlaceListCtrl::GetCellRect(int nRow, int nCol, CRect& rect)
 {
-    if (nRow < 0 || nRow >= CListCtrl::GetItemCount() || nCol < 0 || nCol >= GetHeaderCount())
+    // Outside report view (or without a row) the list view answers each part.
+    const CGeometry* g = CurrentGeometry(GetStyle());
+    const int nItems = g != NULL ? g->nItems : CListCtrl::GetItemCount();
+    const int nColumns = g != NULL ? (int)g->widths.size() : GetHeaderCount();
+    if (nRow < 0 || nRow >= nItems || nCol < 0 || nCol >= nColumns)
         return FALSE;
     CRect rcRow;
-    if (!CListCtrl::GetItemRect(nRow, &rcRow, LVIR_BOUNDS))
+    if (g != NULL)
+        rcRow = RowBounds(*g, nRow);
+    else if (!CListCtrl::GetItemRect(nRow, &rcRow, LVIR_BOUNDS))
         return FALSE;
+    auto width = [&](int c) { return g != NULL ? g->widths[(size_t)c] : CListCtrl::GetColumnWidth(c); };
     int nOffset = 0;
     for (int c = 0; c < nCol; ++c)
-        nOffset += CListCtrl::GetColumnWidth(c);
+        nOffset += width(c);
     rect.top = rcRow.top;
     rect.bottom = rcRow.bottom;
     rect.left = rcRow.left + nOffset;
-    rect.right = rect.left + CListCtrl::GetColumnWidth(nCol);
-    if (nCol == 0 && ::SendMessage(m_hWnd, LVM_GETIMAGELIST, LVSIL_NORMAL, 0) != 0)
+    rect.right = rect.left + width(nCol);
+    const BOOL bNormalImages =
+        g != NULL ? g->bNormalImages : ::SendMessage(m_hWnd, LVM_GETIMAGELIST, LVSIL_NORMAL, 0) != 0;
+    if (nCol == 0 && bNormalImages)
         rect.left += kImageIndent;
     return TRUE;
 }

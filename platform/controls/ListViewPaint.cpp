@@ -208,14 +208,23 @@ int ListView::HitTest(LVHITTESTINFO* ht, bool subItems) const {
     if (row >= (long long)m_items.size()) return -1;
     int i = int(row);
     RECT b = RowBounds(i);
-    RECT icon = IconRect(i), label = LabelRect(i);
     auto in = [&](const RECT& r) { return pt.x >= r.left && pt.x < r.right; };
+    const DWORD style = Style();
+    const bool report = (style & LVS_TYPEMASK) == LVS_REPORT;
+    if (!subItems && report && (style & LVS_OWNERDRAWFIXED)) {
+        // An owner-drawn row is one piece: anywhere in its bounds hits it.
+        if (!in(b)) return -1;
+        ht->flags = LVHT_ONITEM;
+        ht->iItem = i;
+        return i;
+    }
+    RECT icon = IconRect(i), label = LabelRect(i);
     UINT col0Flags = in(icon) ? LVHT_ONITEMICON : in(label) ? LVHT_ONITEMLABEL : 0;
 
     if (subItems) {
         int col = -1;
         int x = b.left;
-        int n = IsReport() ? int(m_columns.size()) : 1;
+        int n = report ? int(m_columns.size()) : 1;
         for (int c = 0; c < n; ++c) {
             int w = ColumnWidth(c);
             if (pt.x >= x && pt.x < x + w) {
@@ -230,14 +239,7 @@ int ListView::HitTest(LVHITTESTINFO* ht, bool subItems) const {
         ht->iItem = i;
         return i;
     }
-    if (IsOwnerDraw()) {
-        // An owner-drawn row is one piece: anywhere in its bounds hits it.
-        if (!in(b)) return -1;
-        ht->flags = LVHT_ONITEM;
-        ht->iItem = i;
-        return i;
-    }
-    if (IsReport() && (m_exStyle & LVS_EX_FULLROWSELECT)) {
+    if (report && (m_exStyle & LVS_EX_FULLROWSELECT)) {
         if (!in(b)) return -1;
         ht->flags = col0Flags ? col0Flags : LVHT_ONITEMLABEL;
         ht->iItem = i;

@@ -113,7 +113,7 @@ TEST_F(GridTest, CellRectangleOutOfRangeLeavesTheRectangleAlone)
     }
 }
 
-TEST_F(GridTest, HitTestingLooksOnlyAtTheVisibleRows)
+TEST_F(GridTest, HitTestingAsksForOneRowsBoundsAndKeepsTheAnswersUntilTheListViewChanges)
 {
     CVORInPlaceListCtrl& g = MakeGrid({80, 60}, 0);
     for (int r = 0; r < 2000; ++r)
@@ -122,14 +122,29 @@ TEST_F(GridTest, HitTestingLooksOnlyAtTheVisibleRows)
     Pump();
     const int nTop = g.GetTopIndex();
     ASSERT_GT(nTop, 1000);
-    const CRect row = RowBounds(g, nTop + 2);
+    const CRect row = RowBounds(g, nTop + 5);
     m_recorder.Attach(g.GetSafeHwnd(), "grid");
     CPoint pt(100, (row.top + row.bottom) / 2);
     int nCol = -1;
-    EXPECT_EQ(g.HitTestEx(pt, nCol), nTop + 2);
+    EXPECT_EQ(g.HitTestEx(pt, nCol), nTop + 5);
     EXPECT_EQ(nCol, 1);
-    // The rows from the top one to the one hit, and nothing else.
-    EXPECT_EQ(m_recorder.Count(LVM_GETITEMRECT), 3);
+    // The top row's bounds give every row's: one rectangle, not one a row.
+    EXPECT_EQ(m_recorder.Count(LVM_GETITEMRECT), 1);
+    EXPECT_EQ(m_recorder.Count(LVM_GETCOLUMNWIDTH), 2);
+
+    // Nothing changed since: the same answers without asking again.
+    m_recorder.Clear();
+    CPoint pt2(10, row.top - 1);
+    EXPECT_EQ(g.HitTestEx(pt2, nCol), nTop + 4);
+    EXPECT_EQ(nCol, 0);
+    EXPECT_EQ(m_recorder.Count(LVM_GETITEMRECT), 0);
+    EXPECT_EQ(m_recorder.Count(LVM_GETCOLUMNWIDTH), 0);
+
+    // A scroll reaches the list view: asked afresh, answered for the new rows.
+    g.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    m_recorder.Clear();
+    EXPECT_EQ(g.HitTestEx(pt2, nCol), nTop + 5);
+    EXPECT_EQ(m_recorder.Count(LVM_GETITEMRECT), 1);
     // Finding a row's record stays constant time: the set grows its table.
     EXPECT_GE((int)g.m_mapItems.GetHashTableSize(), g.m_mapItems.GetCount());
     m_recorder.Detach(g.GetSafeHwnd());
