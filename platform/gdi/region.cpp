@@ -101,6 +101,15 @@ std::vector<RECT> Combine(const std::vector<RECT>& a, const std::vector<RECT>& b
 
 bool HasArea(const RECT& rc) { return rc.left < rc.right && rc.top < rc.bottom; }
 
+bool Covers(const RECT& outer, const RECT& inner) {
+    return outer.left <= inner.left && outer.top <= inner.top && outer.right >= inner.right &&
+           outer.bottom >= inner.bottom;
+}
+
+bool Disjoint(const RECT& a, const RECT& b) {
+    return a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+}
+
 }  // namespace
 
 Region::Region(const RECT& rc) { SetRect(rc); }
@@ -134,6 +143,13 @@ void Region::Union(const Region& other) {
         m_rects = other.m_rects;
         return;
     }
+    // One rectangle holding all of the other region is the whole answer,
+    // already in canonical form; the sweep is for the rest.
+    if (m_rects.size() == 1 && Covers(m_rects[0], other.Box())) return;
+    if (other.m_rects.size() == 1 && Covers(other.m_rects[0], Box())) {
+        m_rects = other.m_rects;
+        return;
+    }
     m_rects = Combine(m_rects, other.m_rects, Op::Union);
 }
 
@@ -143,11 +159,26 @@ void Region::Intersect(const Region& other) {
         m_rects.clear();
         return;
     }
+    if (other.m_rects.size() == 1 && Covers(other.m_rects[0], Box())) return;
+    if (m_rects.size() == 1 && Covers(m_rects[0], other.Box())) {
+        m_rects = other.m_rects;
+        return;
+    }
+    if (Disjoint(Box(), other.Box())) {
+        m_rects.clear();
+        return;
+    }
     m_rects = Combine(m_rects, other.m_rects, Op::Intersect);
 }
 
 void Region::Subtract(const Region& other) {
     if (IsEmpty() || other.IsEmpty()) return;
+    const RECT box = Box();
+    if (Disjoint(box, other.Box())) return;
+    if (other.m_rects.size() == 1 && Covers(other.m_rects[0], box)) {
+        m_rects.clear();
+        return;
+    }
     m_rects = Combine(m_rects, other.m_rects, Op::Subtract);
 }
 

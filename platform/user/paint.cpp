@@ -150,16 +150,18 @@ void InvalidateWindow(Window* w, const Region* rgn, UINT flags)
 
     if (invalid && IsReallyVisible(w)) {
         if (!area.IsEmpty()) {
-            Region c = area;
-            c.Intersect(client);
             w->update.Union(area);
             if (flags & RDW_ERASE)
                 w->erase = true;
             // WM_NCPAINT only for a window that has a frame to paint.
-            Region nc = area;
-            nc.Subtract(client);
-            if (!nc.IsEmpty())
-                w->ncPaint = true;
+            const RECT box = area.Box();
+            if (box.left < client.left || box.top < client.top || box.right > client.right ||
+                box.bottom > client.bottom) {
+                Region nc = area;
+                nc.Subtract(client);
+                if (!nc.IsEmpty())
+                    w->ncPaint = true;
+            }
         }
     }
     if (flags & RDW_INTERNALPAINT)
@@ -179,13 +181,16 @@ void InvalidateWindow(Window* w, const Region* rgn, UINT flags)
     }
 
     bool children = (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(w->style & WS_CLIPCHILDREN));
-    if (!children)
+    if (!children || w->children.empty() || area.IsEmpty())
         return;
+    const RECT box = area.Box();
     for (Window* c : std::vector<Window*>(w->children)) {
         if (!(c->style & WS_VISIBLE) && invalid)
             continue;
         // The child's part of the area, in the child's window coordinates.
         RECT cw = OffsetRc(c->rcWindow, client.left, client.top);
+        if (cw.right <= box.left || box.right <= cw.left || cw.bottom <= box.top || box.bottom <= cw.top)
+            continue;
         Region part = area;
         part.Intersect(cw);
         if (part.IsEmpty())

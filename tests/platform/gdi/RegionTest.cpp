@@ -178,4 +178,43 @@ TEST(Region, RandomOperationsStayCanonicalAndCorrect) {
     }
 }
 
+// Regions of many rectangles combined with each other, and with single
+// rectangles that hold them, lie inside them, miss them or cut them.
+TEST(Region, RegionsCombinedWithRegionsMatchThePointSets) {
+    std::mt19937 rng(777);
+    std::uniform_int_distribution<int> coord(-4, 19);
+    auto randomRegion = [&](int pieces) {
+        Region rg;
+        for (int k = 0; k < pieces; ++k) {
+            int l = coord(rng), t = coord(rng), r = coord(rng), b = coord(rng);
+            if (l > r) std::swap(l, r);
+            if (t > b) std::swap(t, b);
+            if (k % 3 == 2) rg.Xor(Region(l, t, r, b));
+            else rg.Union(Region(l, t, r, b));
+        }
+        return rg;
+    };
+    for (int round = 0; round < 150; ++round) {
+        const Region shapes[] = {randomRegion(1 + round % 5), randomRegion(1 + round % 4), Region(-4, -4, 20, 20),
+                                 Region(6, 6, 9, 9), Region(-4, 15, 3, 20), Region()};
+        for (const Region& a : shapes)
+            for (const Region& b : shapes)
+                for (int op = 0; op < 4; ++op) {
+                    Region r = a;
+                    switch (op) {
+                    case 0: r.Union(b); break;
+                    case 1: r.Intersect(b); break;
+                    case 2: r.Subtract(b); break;
+                    case 3: r.Xor(b); break;
+                    }
+                    std::vector<bool> ra = Raster(a), rb = Raster(b), expected(ra.size());
+                    for (size_t i = 0; i < ra.size(); ++i)
+                        expected[i] = op == 0 ? (ra[i] || rb[i]) : op == 1 ? (ra[i] && rb[i])
+                                                    : op == 2 ? (ra[i] && !rb[i]) : (ra[i] != rb[i]);
+                    ASSERT_EQ(expected, Raster(r)) << "round " << round << " op " << op;
+                    ExpectCanonical(r);
+                }
+    }
+}
+
 }  // namespace
