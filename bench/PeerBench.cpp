@@ -27,7 +27,9 @@ QApplication& App() {
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        return new QApplication(argc, argv);
+        // One application for both peers, whichever runs first.
+        return QApplication::instance() ? static_cast<QApplication*>(QApplication::instance())
+                                        : new QApplication(argc, argv);
     }();
     return *app;
 }

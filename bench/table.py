@@ -12,8 +12,15 @@ NOTES_MARK = "## Against the targets"
 UNITS = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
 
 
+# The process's CPU time of each measurement (every benchmark runs on one
+# thread): on a machine shared with other work the wall-clock time also
+# counts the time the process waited for a core. VOR_BENCH_CLOCK=real counts
+# wall-clock time instead.
+CLOCK = "real_time" if os.environ.get("VOR_BENCH_CLOCK") == "real" else "cpu_time"
+
+
 def seconds(b):
-    return b["real_time"] * UNITS[b.get("time_unit", "ns")]
+    return b[CLOCK] * UNITS[b.get("time_unit", "ns")]
 
 
 def fmt_time(s):
@@ -48,12 +55,19 @@ def main():
     rows = []
 
     def pair(label, ours, peer, value=seconds, show=fmt_time, lower_better=True):
+        # The second peer (QTableView over a model) runs under the same name
+        # with View_ in place of Peer_.
+        view = "View_" + peer[len("Peer_"):] if peer.startswith("Peer_") else None
         o = value(runs[ours]) if ours in runs else None
         p = value(runs[peer]) if peer in runs else None
-        ratio = "-"
-        if o and p:
-            ratio = "%.2fx" % ((p / o) if lower_better else (o / p))
-        rows.append((label, show(o), show(p), ratio))
+        v = value(runs[view]) if view in runs else None
+
+        def ratio(x):
+            if o and x:
+                return "%.2fx" % ((x / o) if lower_better else (o / x))
+            return "-"
+
+        rows.append((label, show(o), show(p), ratio(p), show(v), ratio(v)))
         return o, p
 
     def tname(base, arg, unit_iter=False):
@@ -82,13 +96,13 @@ def main():
     def scaling(label, d):
         o = (d[1000000][0] / d[1000][0]) if d[1000][0] and d[1000000][0] else None
         p = (d[1000000][1] / d[1000][1]) if d[1000][1] and d[1000000][1] else None
-        rows.append((label, "-" if o is None else "%.2f" % o, "-" if p is None else "%.2f" % p, "-"))
+        rows.append((label, "-" if o is None else "%.2f" % o, "-" if p is None else "%.2f" % p, "-", "-", "-"))
 
     scaling("scaling: repaint at 1000000 / 1000 rows", rep)
     scaling("scaling: hit test at 1000000 / 1000 rows", hit)
 
-    widths = [max(len(r[i]) for r in rows + [("measurement", "ours", "peer", "peer/ours")]) for i in range(4)]
-    header = ("measurement", "ours", "peer", "peer/ours")
+    header = ("measurement", "ours", "peer", "peer/ours", "view peer", "view/ours")
+    widths = [max(len(r[i]) for r in rows + [header]) for i in range(len(header))]
     lines = ["| " + " | ".join(h.ljust(widths[i]) for i, h in enumerate(header)) + " |",
              "|" + "|".join("-" * (w + 2) for w in widths) + "|"]
     for r in rows:
@@ -105,15 +119,21 @@ def main():
         pass
     with open(sys.argv[2], "w") as f:
         f.write("# Benchmark results\n\n")
-        f.write("Measured %s on %s, with `bench/run` (Release build, headless).\n\n" %
-                (time.strftime("%Y-%m-%d %H:%M UTC", time.gmtime()), machine()))
+        f.write("Measured %s on %s, with `bench/run` (Release build, headless); load\n"
+                "average %s when the table was written.\n\n" %
+                (time.strftime("%Y-%m-%d %H:%M UTC", time.gmtime()), machine(),
+                 " / ".join("%.1f" % x for x in os.getloadavg())))
         f.write("The peer is Qt 5's QTableWidget on the offscreen platform, painting the same 1280 x 800\n"
-                "viewport into a QImage. Peer/ours above 1 means ours is faster (or smaller).\n"
+                "viewport into a QImage; the view peer is Qt 5's QTableView over a minimal\n"
+                "QAbstractTableModel holding the texts in one array (populating fills it and\n"
+                "resets the model). Peer/ours above 1 means ours is faster (or smaller).\n"
                 "Ours' keystroke is the whole round trip through real input; the peer's is one\n"
                 "edit committed through its model. The cell texts are made before any timing;\n"
                 "populating tells each control the row count first (ours `SetItemCount`, the\n"
-                "peer `setRowCount`) and counts by the median of three runs. Heap bytes are\n"
-                "counted (usable sizes of the blocks) only while the memory is measured.\n\n")
+                "peer `setRowCount`) and counts by the median of three runs. Times are %s.\n"
+                "Heap bytes are "
+                "counted (usable sizes of the blocks) only while the memory is measured.\n\n" %
+                ("wall-clock" if CLOCK == "real_time" else "the process's CPU time"))
         f.write(table + "\n")
         if notes:
             f.write("\n" + notes)
