@@ -81,6 +81,8 @@ def main():
     hit = {}
     for n in (1000, 1000000):
         hit[n] = pair("hit test, %d rows" % n, tname("BM_HitTest", n), tname("Peer_HitTest", n))
+    for n in (1000, 1000000):
+        pair("hit test after a message, %d rows" % n, tname("BM_HitTestAfterMessage", n), tname("Peer_HitTest", n))
     # The counter is the time per keystroke, in seconds.
     per_key = lambda b: b.get("ns_per_keystroke")
     pair("one keystroke (ours) / one model edit (peer)", "BM_Keystroke", "Peer_Keystroke", value=per_key)
