@@ -5,6 +5,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -417,3 +418,56 @@ VOR_EXTERN_C LPSTR CharPrevExA(WORD codePage, LPCSTR lpStart, LPCSTR lpCurrentCh
     }
     return Prev(*cp, lpStart, lpCurrentChar);
 }
+
+namespace {
+
+// Converts the letters A to Z of up to n bytes (to the end of the string
+// when n < 0), stepping over double-byte characters; answers the bytes seen.
+DWORD ConvertCase(LPSTR s, long n, bool upper) {
+    const CodePage& cp = CodePage::Ansi();
+    long i = 0;
+    while ((n < 0 ? s[i] != 0 : i < n)) {
+        const long step = static_cast<long>(CharLengthAt(cp, s + i));
+        if (step == 1) {
+            const char c = s[i];
+            if (upper && c >= 'a' && c <= 'z') s[i] = static_cast<char>(c - 'a' + 'A');
+            if (!upper && c >= 'A' && c <= 'Z') s[i] = static_cast<char>(c - 'A' + 'a');
+        }
+        i += step > 0 ? step : 1;
+    }
+    return static_cast<DWORD>(n < 0 ? i : std::min(i, n));
+}
+
+LPSTR CaseOfStringOrChar(LPSTR lpsz, bool upper) {
+    const auto value = reinterpret_cast<uintptr_t>(lpsz);
+    if (value <= 0xFFFF) {  // a character, not a string
+        char c = static_cast<char>(value & 0xFF);
+        if (upper && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (!upper && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return reinterpret_cast<LPSTR>(static_cast<uintptr_t>(static_cast<unsigned char>(c)));
+    }
+    ConvertCase(lpsz, -1, upper);
+    return lpsz;
+}
+
+}  // namespace
+
+VOR_EXTERN_C LPSTR CharUpperA(LPSTR lpsz) { return CaseOfStringOrChar(lpsz, true); }
+
+VOR_EXTERN_C LPSTR CharLowerA(LPSTR lpsz) { return CaseOfStringOrChar(lpsz, false); }
+
+VOR_EXTERN_C DWORD CharUpperBuffA(LPSTR lpsz, DWORD cchLength) {
+    return lpsz ? ConvertCase(lpsz, static_cast<long>(cchLength), true) : 0;
+}
+
+VOR_EXTERN_C DWORD CharLowerBuffA(LPSTR lpsz, DWORD cchLength) {
+    return lpsz ? ConvertCase(lpsz, static_cast<long>(cchLength), false) : 0;
+}
+
+VOR_EXTERN_C BOOL IsCharAlphaA(CHAR ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
+
+VOR_EXTERN_C BOOL IsCharAlphaNumericA(CHAR ch) { return IsCharAlphaA(ch) || (ch >= '0' && ch <= '9'); }
+
+VOR_EXTERN_C BOOL IsCharUpperA(CHAR ch) { return ch >= 'A' && ch <= 'Z'; }
+
+VOR_EXTERN_C BOOL IsCharLowerA(CHAR ch) { return ch >= 'a' && ch <= 'z'; }

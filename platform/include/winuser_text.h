@@ -58,6 +58,19 @@ VORAPI LPSTR WINAPI CharPrevA(LPCSTR lpszStart, LPCSTR lpszCurrent);
 VORAPI LPSTR WINAPI CharNextExA(WORD CodePage, LPCSTR lpCurrentChar, DWORD dwFlags);
 VORAPI LPSTR WINAPI CharPrevExA(WORD CodePage, LPCSTR lpStart, LPCSTR lpCurrentChar, DWORD dwFlags);
 
+// Case of the letters A to Z (double-byte characters are left alone).
+// CharUpperA / CharLowerA convert a string in place and answer it, or,
+// given a character in the low word of the pointer (high word 0), answer
+// that character converted.
+VORAPI LPSTR WINAPI CharUpperA(LPSTR lpsz);
+VORAPI LPSTR WINAPI CharLowerA(LPSTR lpsz);
+VORAPI DWORD WINAPI CharUpperBuffA(LPSTR lpsz, DWORD cchLength);
+VORAPI DWORD WINAPI CharLowerBuffA(LPSTR lpsz, DWORD cchLength);
+VORAPI BOOL WINAPI IsCharAlphaA(CHAR ch);
+VORAPI BOOL WINAPI IsCharAlphaNumericA(CHAR ch);
+VORAPI BOOL WINAPI IsCharUpperA(CHAR ch);
+VORAPI BOOL WINAPI IsCharLowerA(CHAR ch);
+
 #ifdef __cplusplus
 }
 #endif
@@ -68,3 +81,11 @@ VORAPI LPSTR WINAPI CharPrevExA(WORD CodePage, LPCSTR lpStart, LPCSTR lpCurrentC
 #define GetTabbedTextExtent GetTabbedTextExtentA
 #define CharNext CharNextA
 #define CharPrev CharPrevA
+#define CharUpper CharUpperA
+#define CharLower CharLowerA
+#define CharUpperBuff CharUpperBuffA
+#define CharLowerBuff CharLowerBuffA
+#define IsCharAlpha IsCharAlphaA
+#define IsCharAlphaNumeric IsCharAlphaNumericA
+#define IsCharUpper IsCharUpperA
+#define IsCharLower IsCharLowerA

@@ -4,10 +4,12 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "user/user_state.h"
@@ -15,6 +17,19 @@
 namespace {
 
 thread_local DWORD t_lastError = 0;
+
+// Where a byte sorts for lstrcmpA: punctuation and spaces, then digits, then
+// letters (as their lower case), then the bytes of the upper half.
+int SortKey(unsigned char c)
+{
+    if (c >= 0x80)
+        return 0x300 + c;
+    if (isalpha(c))
+        return 0x200 + tolower(c);
+    if (isdigit(c))
+        return 0x100 + c;
+    return c;
+}
 
 struct GlobalBlock {
     std::vector<char> bytes;
@@ -111,8 +126,23 @@ VORAPI LPSTR WINAPI lstrcatA(LPSTR d, LPCSTR s)
 
 VORAPI int WINAPI lstrcmpA(LPCSTR a, LPCSTR b)
 {
-    int r = strcmp(a ? a : "", b ? b : "");
-    return r < 0 ? -1 : r > 0 ? 1 : 0;
+    const unsigned char* p = (const unsigned char*)(a ? a : "");
+    const unsigned char* q = (const unsigned char*)(b ? b : "");
+    // First the letters without regard to case; the first difference of
+    // case decides only between otherwise equal strings.
+    int caseOrder = 0;
+    for (;; ++p, ++q) {
+        if (*p == 0 || *q == 0) {
+            if (*p != *q)
+                return *p == 0 ? -1 : 1;
+            return caseOrder;
+        }
+        const int kp = SortKey(*p), kq = SortKey(*q);
+        if (kp != kq)
+            return kp < kq ? -1 : 1;
+        if (caseOrder == 0 && *p != *q)
+            caseOrder = islower(*p) ? -1 : 1;  // the lower-case letter first
+    }
 }
 
 VORAPI int WINAPI lstrcmpiA(LPCSTR a, LPCSTR b)
@@ -125,11 +155,15 @@ VORAPI int wvsprintfA(LPSTR out, LPCSTR fmt, va_list args)
 {
     if (!out || !fmt)
         return 0;
-    // Windows writes at most 1024 characters.
-    int n = vsnprintf(out, 1025, fmt, args);
-    if (n > 1024)
-        n = 1024;
-    return n < 0 ? 0 : n;
+    va_list copy;
+    va_copy(copy, args);
+    std::string text = vor::user::FormatWsprintf(fmt, copy);
+    va_end(copy);
+    // The buffer is at most 1024 bytes, the terminating zero included.
+    if (text.size() > 1023)
+        text.resize(1023);
+    memcpy(out, text.c_str(), text.size() + 1);
+    return (int)text.size();
 }
 
 VORAPI int wsprintfA(LPSTR out, LPCSTR fmt, ...)
@@ -158,6 +192,32 @@ VORAPI int WINAPI MulDiv(int a, int b, int c)
     if (q > 0x7FFFFFFF || q < -0x7FFFFFFFLL - 1)
         return -1;
     return (int)q;
+}
+
+VORAPI PVOID WINAPI SecureZeroMemory(PVOID ptr, SIZE_T cnt)
+{
+    volatile char* p = (volatile char*)ptr;
+    while (p && cnt--)
+        *p++ = 0;
+    return ptr;
+}
+
+VORAPI LONG WINAPI InterlockedExchange(LONG volatile* p, LONG value)
+{
+    return p ? __atomic_exchange_n(p, value, __ATOMIC_SEQ_CST) : 0;
+}
+
+VORAPI LONG WINAPI InterlockedExchangeAdd(LONG volatile* p, LONG value)
+{
+    return p ? __atomic_fetch_add(p, value, __ATOMIC_SEQ_CST) : 0;
+}
+
+VORAPI LONG WINAPI InterlockedCompareExchange(LONG volatile* p, LONG exchange, LONG comparand)
+{
+    if (!p)
+        return 0;
+    __atomic_compare_exchange_n(p, &comparand, exchange, false, __ATOMIC_SEQ_CST, __ATOMIC_SEQ_CST);
+    return comparand;  // the value it held
 }
 
 VORAPI DWORD WINAPI GetCurrentThreadId(void)

@@ -328,6 +328,9 @@ void DestroyCaretOf(HWND hwnd);
 
 // ---- kernel (kernel.cpp) ---------------------------------------------------------------
 void ResetGlobalMemory();
+// The text wsprintfA makes of a format and its arguments, before the limit
+// of its buffer (wsprintf.cpp).
+std::string FormatWsprintf(const char* format, va_list args);
 
 // ---- system colours (sysparams.cpp) --------------------------------------------------
 void ResetSysColors();

@@ -3,47 +3,19 @@
 // and its main see, and this test compares the whole sequence.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "RunProgram.h"
 #include "VorTestHost.h"
 
 namespace {
 
-struct ProbeRun {
-    std::vector<std::string> lines;
-    int nStatus = -1;
-};
-
-ProbeRun RunProbe(const std::string& strProgram)
-{
-    ProbeRun run;
-    FILE* pipe = ::popen(strProgram.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    std::string strLine;
-    for (int c; (c = std::fgetc(pipe)) != EOF;) {
-        if (c == '\n') {
-            run.lines.push_back(strLine);
-            strLine.clear();
-        } else {
-            strLine += (char)c;
-        }
-    }
-    if (!strLine.empty())
-        run.lines.push_back(strLine);
-    run.nStatus = ::pclose(pipe);
-    return run;
-}
-
 TEST(ModuleStartup, ModulesAttachBeforeTheProgramInDependencyOrderAndDetachAtItsEnd)
 {
-    const ProbeRun run = RunProbe(VOR_STARTUP_PROBE);
-    ASSERT_TRUE(WIFEXITED(run.nStatus)) << "status " << run.nStatus;
-    EXPECT_EQ(WEXITSTATUS(run.nStatus), 0);
+    const vor::test::ProgramRun run = vor::test::RunProgram(VOR_STARTUP_PROBE);
+    ASSERT_TRUE(run.bExited);
+    EXPECT_EQ(run.nExitCode, 0);
     // The probe's extension needs VORLib10 and is named before it by the
     // program; VORLib10 is attached before it all the same. Everything is
     // attached before the program's static objects and main; the first

@@ -164,6 +164,20 @@ TEST_F(SystemTest, StringHelpers)
     EXPECT_EQ(lstrcmpA(nullptr, ""), 0);
     EXPECT_EQ(wsprintfA(buf, "%d-%s-%04X", 12, "x", 0xBEEF), 9);
     EXPECT_STREQ(buf, "12-x-BEEF");
+    // Wide characters and strings in the narrow form, pointers, NULL.
+    EXPECT_EQ(wsprintfA(buf, "%S|%lc|%hs|%C", L"wide", (int)L'w', "narrow", (int)L'Z'), 15);
+    EXPECT_STREQ(buf, "wide|w|narrow|Z");
+    wsprintfA(buf, "%p|%s|%-3c|", (void*)0x1234, (const char*)nullptr, 'k');
+    EXPECT_STREQ(buf, "0000000000001234|(null)|k  |");
+    // Case: a character in the pointer's low word, and strings whose
+    // double-byte characters (here a trail byte that looks like 'a') stay.
+    EXPECT_EQ(CharUpperA((LPSTR)(uintptr_t)'q'), (LPSTR)(uintptr_t)'Q');
+    EXPECT_EQ(CharLowerA((LPSTR)(uintptr_t)'Q'), (LPSTR)(uintptr_t)'q');
+    char dbcs[] = "\x81" "ax\xB0\xA1" "b";
+    CharUpperA(dbcs);
+    EXPECT_STREQ(dbcs, "\x81" "aX\xB0\xA1" "B");
+    EXPECT_EQ(CharLowerBuffA(dbcs, 3), 3u);
+    EXPECT_STREQ(dbcs, "\x81" "ax\xB0\xA1" "B") << "only the bytes given";
     const int muldiv[][4] = {{10, 3, 4, 8}, {10, 1, 4, 3}, {-10, 1, 4, -3}, {7, 1, 2, 4},
                              {-7, 1, 2, -4}, {5, 5, 0, -1}, {0x40000000, 4, 1, -1}};
     for (const auto& m : muldiv)
