@@ -25,8 +25,18 @@ BlockHeader* HeaderOf(LPCVOID p)
     return p ? (BlockHeader*)p - 1 : nullptr;
 }
 
-void Fill(LPSYSTEMTIME st, const struct tm& t, long ms)
+// The system's wall clock, in local time or in UTC.
+void ReadCalendar(LPSYSTEMTIME st, bool local)
 {
+    if (!st)
+        return;
+    struct timeval tv;
+    gettimeofday(&tv, nullptr);
+    struct tm t;
+    if (local)
+        localtime_r(&tv.tv_sec, &t);
+    else
+        gmtime_r(&tv.tv_sec, &t);
     st->wYear = (WORD)(t.tm_year + 1900);
     st->wMonth = (WORD)(t.tm_mon + 1);
     st->wDayOfWeek = (WORD)t.tm_wday;
@@ -34,7 +44,7 @@ void Fill(LPSYSTEMTIME st, const struct tm& t, long ms)
     st->wHour = (WORD)t.tm_hour;
     st->wMinute = (WORD)t.tm_min;
     st->wSecond = (WORD)t.tm_sec;
-    st->wMilliseconds = (WORD)ms;
+    st->wMilliseconds = (WORD)(tv.tv_usec / 1000);
 }
 
 std::recursive_mutex* LockOf(LPCRITICAL_SECTION cs)
@@ -136,24 +146,12 @@ VORAPI BOOL WINAPI QueryPerformanceFrequency(LARGE_INTEGER* frequency)
 
 VORAPI void WINAPI GetSystemTime(LPSYSTEMTIME st)
 {
-    if (!st)
-        return;
-    struct timeval tv;
-    gettimeofday(&tv, nullptr);
-    struct tm t;
-    gmtime_r(&tv.tv_sec, &t);
-    Fill(st, t, tv.tv_usec / 1000);
+    ReadCalendar(st, false);
 }
 
 VORAPI void WINAPI GetLocalTime(LPSYSTEMTIME st)
 {
-    if (!st)
-        return;
-    struct timeval tv;
-    gettimeofday(&tv, nullptr);
-    struct tm t;
-    localtime_r(&tv.tv_sec, &t);
-    Fill(st, t, tv.tv_usec / 1000);
+    ReadCalendar(st, true);
 }
 
 VORAPI void WINAPI InitializeCriticalSection(LPCRITICAL_SECTION cs)
