@@ -48,6 +48,10 @@ BOOL CGalleryApp::InitInstance()
     }
     m_pMainWnd = m_pGallery;
     m_pGallery->UpdateWindow();
+    if (m_bInteractive)
+        std::printf("vorlib-gallery: the gallery is in its own desktop window; close the window or press Alt+F4 "
+                    "to quit.\n");
+    std::fflush(stdout);
     return TRUE;
 }
 
@@ -75,8 +79,7 @@ int CGalleryApp::PlayHeadless()
     }
     gallery::Player player(*m_pGallery, m_strOutDir);
     bool ok = player.Play(commands, error);
-    std::printf("Event log:\n");
-    for (const std::string& line : m_pGallery->EventLines()) std::printf("  %s\n", line.c_str());
+    PrintEventLog();
     if (!ok) {
         std::fprintf(stderr, "vorlib-gallery: %s, %s\n", source, error.c_str());
         return 2;
@@ -98,8 +101,18 @@ int CGalleryApp::Run()
     return m_nExit;
 }
 
+void CGalleryApp::PrintEventLog() const
+{
+    std::printf("Event log:\n");
+    for (const std::string& line : m_pGallery->EventLines()) std::printf("  %s\n", line.c_str());
+    std::fflush(stdout);
+}
+
 int CGalleryApp::ExitInstance()
 {
+    // What the person did, as the host heard it (the window is gone, its
+    // object is not).
+    if (m_bInteractive && m_pGallery) PrintEventLog();
     if (m_pGallery) {
         if (::IsWindow(m_pGallery->GetSafeHwnd())) m_pGallery->DestroyWindow();
         delete m_pGallery;

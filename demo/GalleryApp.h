@@ -24,5 +24,6 @@ public:
 
 private:
     int PlayHeadless();
+    void PrintEventLog() const;
     gallery::CGalleryWnd* m_pGallery = nullptr;
 };

@@ -14,7 +14,7 @@ public:
     DWORD Now() override { return 0; }  // unused: USER keeps the virtual clock
     void PollEvents() override {}
     bool WaitEvents(DWORD) override { return false; }
-    void Present(const uint32_t*, int, int) override {}
+    void Present(const uint32_t*, int, int, const RECT&) override {}
 };
 
 std::unique_ptr<Backend>& Slot()
@@ -31,7 +31,10 @@ void Backend::PresentIfChanged()
     if (g == m_presentedGeneration)
         return;
     m_presentedGeneration = g;
-    Present(gdi::ScreenPixels(), gdi::ScreenWidth(), gdi::ScreenHeight());
+    RECT dirty;
+    if (!gdi::TakeScreenDirty(&dirty))
+        dirty = RECT{0, 0, 0, 0};
+    Present(gdi::ScreenPixels(), gdi::ScreenWidth(), gdi::ScreenHeight(), dirty);
 }
 
 Backend* Current()

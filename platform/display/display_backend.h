@@ -12,8 +12,9 @@
 //     takes the same queue and routing as scripted input;
 //   - WaitEvents(timeout) blocks until input arrives or the timeout passes
 //     (GetMessage uses it when nothing is queued and a timer is pending);
-//   - Present() shows the screen; PresentIfChanged() calls it only when the
-//     screen generation moved since the last present.
+//   - Present() shows the screen, of which `dirty` (screen coordinates) was
+//     drawn since the last present; PresentIfChanged() calls it only when
+//     the screen generation moved since the last present.
 // Nothing here is exported from VORPlatform.
 #pragma once
 
@@ -33,7 +34,7 @@ public:
     virtual void PollEvents() = 0;
     // True when an event may have arrived before the timeout.
     virtual bool WaitEvents(DWORD timeoutMs) = 0;
-    virtual void Present(const uint32_t* pixels, int width, int height) = 0;
+    virtual void Present(const uint32_t* pixels, int width, int height, const RECT& dirty) = 0;
 
     void PresentIfChanged();
 

@@ -124,7 +124,8 @@ uint32_t ColorToSurfacePixel(const Surface& s, COLORREF c) {
 }
 
 void NoteDrawn(DeviceContext* dc) {
-    if (dc && dc->screen) BumpGeneration();
+    // The clip box bounds whatever the call drew.
+    if (dc && dc->screen) NoteScreenDrawn(dc->clip.Box());
 }
 
 void BlendCoverage(DeviceContext* dc, int x, int y, int width, int height, const uint8_t* mask, int pitch,

@@ -19,6 +19,10 @@ uint32_t* ScreenPixels();
 // Bumped whenever anything is drawn on the screen, so a backend knows when
 // to present.
 uint64_t ScreenGeneration();
+// The bounding rectangle of what was drawn on the screen since the last
+// call (the whole screen after it was cleared), and forgets it; false when
+// nothing was drawn.
+bool TakeScreenDirty(RECT* out);
 
 // A device context on the screen whose logical (0, 0) is at the screen point
 // `origin` and whose drawing is clipped to `visible` (screen coordinates).

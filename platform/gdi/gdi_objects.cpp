@@ -34,6 +34,8 @@ struct State {
     int width = 0, height = 0;
     std::vector<uint32_t> screen;
     uint64_t generation = 1;
+    // The part of the screen drawn since a backend last took it.
+    RECT dirty = {0, 0, 0, 0};
 };
 
 State& S() {
@@ -90,6 +92,7 @@ void ClearScreen() {
     uint32_t desktop = ColorToPixel(GetSysColor(COLOR_DESKTOP));
     s.screen.assign(static_cast<size_t>(s.width) * s.height, desktop);
     ++s.generation;
+    s.dirty = RECT{0, 0, s.width, s.height};
 }
 
 void Build() {
@@ -196,7 +199,28 @@ Surface ScreenSurface() {
     return surf;
 }
 
-void BumpGeneration() { ++S().generation; }
+void NoteScreenDrawn(const RECT& area) {
+    State& s = S();
+    ++s.generation;
+    if (area.left >= area.right || area.top >= area.bottom) return;
+    RECT& d = s.dirty;
+    if (d.left >= d.right || d.top >= d.bottom) {
+        d = area;
+        return;
+    }
+    d.left = std::min(d.left, area.left);
+    d.top = std::min(d.top, area.top);
+    d.right = std::max(d.right, area.right);
+    d.bottom = std::max(d.bottom, area.bottom);
+}
+
+bool TakeScreenDirty(RECT* out) {
+    State& s = S();
+    RECT d = s.dirty;
+    s.dirty = RECT{0, 0, 0, 0};
+    if (out) *out = d;
+    return d.left < d.right && d.top < d.bottom;
+}
 
 std::unique_ptr<BitmapObject> NewBitmap(int width, int height, int bpp) {
     auto b = std::make_unique<BitmapObject>();

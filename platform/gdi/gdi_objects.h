@@ -147,7 +147,9 @@ void Release(const void* h);
 
 // The screen.
 Surface ScreenSurface();
-void BumpGeneration();
+// Bumps the generation and adds `area` (screen coordinates) to the part of
+// the screen drawn since TakeScreenDirty.
+void NoteScreenDrawn(const RECT& area);
 
 // A 32-bpp or 1-bpp bitmap object, not yet in the table.
 std::unique_ptr<BitmapObject> NewBitmap(int width, int height, int bpp);

@@ -60,8 +60,20 @@ VORAPI BOOL VorSetModuleResources(HINSTANCE hInstance, const VOR_RESOURCE_TABLE*
 // FALSE when the platform was built without SDL2 (VorDisplayAvailable
 // answers FALSE then) or no desktop display could be opened. Call it before
 // the first window is created.
+//
+// The desktop window shows the application's top-level window (the first
+// visible, unowned one) at its own size; resizing the desktop window resizes
+// that window, and closing it sends that window WM_SYSCOMMAND / SC_CLOSE.
+// Frames are presented when the queue goes idle and at least every 16 ms
+// while messages keep coming, never in the middle of a WM_PAINT.
 VORAPI BOOL VorOpenDisplay(const char* title);
 VORAPI BOOL VorDisplayAvailable(void);
+
+// The dwExtraInfo that an input source gives a key event whose character it
+// delivers itself, as a KEYEVENTF_UNICODE packet (as a desktop's keyboard
+// layout and input methods do): TranslateMessage makes no WM_CHAR from such a
+// key, so the character arrives once, from its packet.
+#define VOR_INPUT_TEXT_APART ((ULONG_PTR)0x564F5254u)
 
 #ifdef __cplusplus
 }

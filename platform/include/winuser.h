@@ -487,6 +487,9 @@ extern "C" {
 #define VK_OEM_5 0xDC       // \|
 #define VK_OEM_6 0xDD       // ]}
 #define VK_OEM_7 0xDE       // '"
+#define VK_OEM_102 0xE2     // <> or \| of the 102-key keyboard
+#define VK_PROCESSKEY 0xE5
+#define VK_PACKET 0xE7      // a character sent with KEYEVENTF_UNICODE
 
 // lParam bits of key messages
 #define KF_EXTENDED 0x0100
@@ -513,6 +516,8 @@ extern "C" {
 
 #define KEYEVENTF_EXTENDEDKEY 0x0001
 #define KEYEVENTF_KEYUP 0x0002
+#define KEYEVENTF_UNICODE 0x0004
+#define KEYEVENTF_SCANCODE 0x0008
 
 typedef struct tagMOUSEINPUT {
     LONG dx;
@@ -1538,6 +1543,8 @@ VORAPI BOOL WINAPI GetClipCursor(LPRECT lpRect);
 // ---- input ----
 VORAPI void WINAPI mouse_event(DWORD dwFlags, DWORD dx, DWORD dy, DWORD dwData, ULONG_PTR dwExtraInfo);
 VORAPI void WINAPI keybd_event(BYTE bVk, BYTE bScan, DWORD dwFlags, ULONG_PTR dwExtraInfo);
+VORAPI LPARAM WINAPI GetMessageExtraInfo(void);
+VORAPI LPARAM WINAPI SetMessageExtraInfo(LPARAM lParam);
 VORAPI UINT WINAPI SendInput(UINT cInputs, LPINPUT pInputs, int cbSize);
 VORAPI SHORT WINAPI GetKeyState(int nVirtKey);
 VORAPI SHORT WINAPI GetAsyncKeyState(int vKey);

@@ -322,8 +322,13 @@ VORAPI LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
             SendMessageA(hWnd, WM_CLOSE, 0, 0);
         return 0;
     case WM_SYSKEYDOWN:
-        if (wp == VK_F4 && (lp & (1 << 29)))
-            SendMessageA(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        // Alt+F4 closes the top-level window that the key's window belongs
+        // to, whichever of its children has the focus.
+        if (wp == VK_F4 && (lp & (1 << 29))) {
+            Window* top = TopLevelOf(w);
+            if (top && !(top->style & WS_DISABLED))
+                PostMessageA(top->hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
         return 0;
     case WM_RBUTTONUP: {
         POINT p = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};

@@ -185,7 +185,17 @@ bool ConvertMouse(InputEvent& e)
         return false;
 
     if (e.button == WM_MOUSEWHEEL) {
-        Window* w = Find(s.focus);
+        // The wheel scrolls what is under the pointer (DefWindowProc passes
+        // it up to the parents); the capture window keeps it while it holds
+        // the mouse; off every window it goes to the focus.
+        Window* w = Find(s.capture);
+        if (!w) {
+            w = WindowAtPoint(e.pt, true);
+            if (w && (w->style & WS_DISABLED))
+                return false;
+        }
+        if (!w)
+            w = Find(s.focus);
         if (!w)
             w = Find(s.active);
         if (!w)
@@ -314,11 +324,15 @@ bool ConvertKey(InputEvent& e)
         lp |= (LPARAM)1 << 30;
     if (e.up)
         lp |= (LPARAM)1 << 31;
+    // The character of a VK_PACKET key rides above the 32 bits that key
+    // messages define, where TranslateMessage finds it.
+    if (e.vk == VK_PACKET)
+        lp = (LPARAM)(DWORD)lp | ((LPARAM)e.unicode << 32);
     e.msg = MSG{};
     e.msg.hwnd = w->hwnd;
     e.msg.message = e.up ? (sys ? WM_SYSKEYUP : WM_KEYUP) : (sys ? WM_SYSKEYDOWN : WM_KEYDOWN);
     e.msg.wParam = e.vk;
-    e.msg.lParam = (LPARAM)(DWORD)lp;
+    e.msg.lParam = e.vk == VK_PACKET ? lp : (LPARAM)(DWORD)lp;
     e.msg.time = e.time;
     e.msg.pt = s.cursorPos;
     return true;
@@ -363,7 +377,7 @@ void SetAsyncButton(int vk, bool down)
         s.asyncKeyState[vk] &= ~0x80;
 }
 
-void QueueMouse(UINT button, int wheel)
+void QueueMouse(UINT button, int wheel, ULONG_PTR extra)
 {
     State& s = S();
     InputEvent e;
@@ -371,11 +385,12 @@ void QueueMouse(UINT button, int wheel)
     e.button = button;
     e.pt = s.cursorPos;
     e.wheel = wheel;
+    e.extra = extra;
     e.time = Now();
     s.input.push_back(e);
 }
 
-void QueueKey(BYTE vk, BYTE scan, bool up, bool extended)
+void QueueKey(BYTE vk, BYTE scan, bool up, bool extended, ULONG_PTR extra, WORD unicode)
 {
     State& s = S();
     InputEvent e;
@@ -384,6 +399,8 @@ void QueueKey(BYTE vk, BYTE scan, bool up, bool extended)
     e.scan = scan ? scan : ScanCodeOf(vk);
     e.up = up;
     e.extended = extended || IsExtendedKey(vk);
+    e.extra = extra;
+    e.unicode = unicode;
     e.time = Now();
     ApplyKeyToState(s.asyncKeyState, vk, up);
     s.input.push_back(e);
@@ -430,7 +447,7 @@ using namespace vor::user;
 
 namespace {
 
-void MouseEvent(DWORD flags, LONG dx, LONG dy, DWORD data)
+void MouseEvent(DWORD flags, LONG dx, LONG dy, DWORD data, ULONG_PTR extra)
 {
     State& s = S();
     if (flags & MOUSEEVENTF_MOVE) {
@@ -444,7 +461,7 @@ void MouseEvent(DWORD flags, LONG dx, LONG dy, DWORD data)
             p.y += dy;
         }
         MoveCursorTo(p);
-        QueueMouse(WM_MOUSEMOVE, 0);
+        QueueMouse(WM_MOUSEMOVE, 0, extra);
     }
     struct B {
         DWORD flag;
@@ -461,10 +478,10 @@ void MouseEvent(DWORD flags, LONG dx, LONG dy, DWORD data)
     for (const B& b : buttons)
         if (flags & b.flag) {
             SetAsyncButton(b.vk, b.down);
-            QueueMouse(b.msg, 0);
+            QueueMouse(b.msg, 0, extra);
         }
     if (flags & MOUSEEVENTF_WHEEL)
-        QueueMouse(WM_MOUSEWHEEL, (int)(LONG)data);
+        QueueMouse(WM_MOUSEWHEEL, (int)(LONG)data, extra);
 }
 
 }  // namespace
@@ -473,14 +490,14 @@ extern "C" {
 
 VORAPI void WINAPI mouse_event(DWORD flags, DWORD dx, DWORD dy, DWORD data, ULONG_PTR extra)
 {
-    MouseEvent(flags, (LONG)dx, (LONG)dy, data);
+    MouseEvent(flags, (LONG)dx, (LONG)dy, data, extra);
 }
 
 VORAPI void WINAPI keybd_event(BYTE vk, BYTE scan, DWORD flags, ULONG_PTR extra)
 {
     if (!vk)
         return;
-    QueueKey(vk, scan, (flags & KEYEVENTF_KEYUP) != 0, (flags & KEYEVENTF_EXTENDEDKEY) != 0);
+    QueueKey(vk, scan, (flags & KEYEVENTF_KEYUP) != 0, (flags & KEYEVENTF_EXTENDEDKEY) != 0, extra);
 }
 
 VORAPI UINT WINAPI SendInput(UINT n, LPINPUT inputs, int cb)
@@ -493,11 +510,18 @@ VORAPI UINT WINAPI SendInput(UINT n, LPINPUT inputs, int cb)
     for (UINT i = 0; i < n; ++i) {
         const INPUT& in = inputs[i];
         if (in.type == INPUT_MOUSE) {
-            MouseEvent(in.mi.dwFlags, in.mi.dx, in.mi.dy, in.mi.mouseData);
+            MouseEvent(in.mi.dwFlags, in.mi.dx, in.mi.dy, in.mi.mouseData, in.mi.dwExtraInfo);
         } else if (in.type == INPUT_KEYBOARD) {
-            if (in.ki.wVk)
-                QueueKey((BYTE)in.ki.wVk, (BYTE)in.ki.wScan, (in.ki.dwFlags & KEYEVENTF_KEYUP) != 0,
-                         (in.ki.dwFlags & KEYEVENTF_EXTENDEDKEY) != 0);
+            bool up = (in.ki.dwFlags & KEYEVENTF_KEYUP) != 0;
+            if (in.ki.dwFlags & KEYEVENTF_UNICODE) {
+                // A character without a key: VK_PACKET, the character in wScan.
+                if (in.ki.wVk)
+                    continue;
+                QueueKey(VK_PACKET, 0, up, false, in.ki.dwExtraInfo, in.ki.wScan);
+            } else if (in.ki.wVk) {
+                QueueKey((BYTE)in.ki.wVk, (BYTE)in.ki.wScan, up, (in.ki.dwFlags & KEYEVENTF_EXTENDEDKEY) != 0,
+                         in.ki.dwExtraInfo);
+            }
         } else {
             continue;
         }

@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "display/display_backend.h"
+#include "gdi/codepage.h"
+#include "vorplatform.h"
 #include "user/user_state.h"
 
 namespace vor::user {
@@ -48,6 +50,39 @@ const Timer* DueTimer(HWND filter)
     return best;
 }
 
+bool PollDisplay()
+{
+    vor::display::Backend* b = vor::display::Current();
+    if (!b || !b->HasRealClock())
+        return false;
+    size_t before = S().input.size() + S().posted.size();
+    b->PollEvents();
+    return S().input.size() + S().posted.size() != before || S().quitPosted;
+}
+
+}  // namespace
+
+void PresentFrame(bool idle)
+{
+    // Every 16 ms at least (60 frames a second) while messages keep coming.
+    const DWORD kFrameMs = 16;
+    static DWORD lastPresent = 0;
+    vor::display::Backend* b = vor::display::Current();
+    if (!b || !b->HasRealClock())
+        return;
+    State& s = S();
+    // A frame shows only whole paints.
+    if (s.paintDepth > 0)
+        return;
+    DWORD now = Now();
+    if (!idle && now - lastPresent < kFrameMs)
+        return;
+    lastPresent = now;
+    b->PresentIfChanged();
+}
+
+namespace {
+
 bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, bool remove)
 {
     State& s = S();
@@ -59,8 +94,10 @@ bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, bool remove)
     for (auto it = s.posted.begin(); it != s.posted.end(); ++it) {
         if (HwndMatches(it->hwnd, filter) && InRange(it->message, lo, hi)) {
             *out = *it;
-            if (remove)
+            if (remove) {
                 s.posted.erase(it);
+                s.lastExtraInfo = 0;
+            }
             return true;
         }
     }
@@ -96,6 +133,7 @@ bool Retrieve(MSG* out, HWND filter, UINT lo, UINT hi, bool remove)
                 // The synchronous key state follows the messages taken.
                 InputEvent e = s.input[i];
                 s.input.erase(s.input.begin() + i);
+                s.lastExtraInfo = (LPARAM)e.extra;
                 if (e.kind == InputEvent::Key)
                     ApplyKeyToState(s.keyState, e.vk, e.up);
             }
@@ -290,7 +328,13 @@ VORAPI BOOL WINAPI PeekMessageA(LPMSG msg, HWND hWnd, UINT lo, UINT hi, UINT rem
     if (hWnd && hWnd != (HWND)-1 && !Check(hWnd))
         return FALSE;
     MSG m;
-    if (!Retrieve(&m, hWnd, lo, hi, (remove & PM_REMOVE) != 0))
+    bool got = Retrieve(&m, hWnd, lo, hi, (remove & PM_REMOVE) != 0);
+    if (!got && PollDisplay()) {
+        // With a desktop display, what the person did meanwhile is input too.
+        got = Retrieve(&m, hWnd, lo, hi, (remove & PM_REMOVE) != 0);
+    }
+    PresentFrame(!got);
+    if (!got)
         return FALSE;
     *msg = m;
     if (remove & PM_REMOVE)
@@ -314,10 +358,11 @@ VORAPI BOOL WINAPI GetMessageA(LPMSG msg, HWND hWnd, UINT lo, UINT hi)
         bool any = false;
         DWORD due = NextTimerDue(&any);
         if (b && b->HasRealClock()) {
+            // Idle: PeekMessage has presented the screen; sleep until input
+            // or the next timer.
             DWORD now = Now();
-            DWORD wait = any ? ((LONG)(due - now) > 0 ? due - now : 0) : 100;
+            DWORD wait = any ? ((LONG)(due - now) > 0 ? due - now : 0) : 250;
             b->WaitEvents(wait);
-            b->PollEvents();
             continue;
         }
         // Headless, nothing will ever arrive by waiting: the loop ends as if
@@ -390,6 +435,22 @@ VORAPI BOOL WINAPI TranslateMessage(const MSG* msg)
         return m == WM_KEYUP || m == WM_SYSKEYUP;
     }
     UINT vk = (UINT)msg->wParam & 0xFF;
+    if (vk == VK_PACKET && m == WM_KEYDOWN) {
+        // A character sent without a key: into the ANSI code page, one
+        // WM_CHAR a byte (lead byte first); one the code page lacks is dropped.
+        WCHAR wc = (WCHAR)(((ULONG_PTR)msg->lParam >> 32) & 0xFFFF);
+        unsigned char bytes[4];
+        int n = (wc >= 0xD800 && wc <= 0xDFFF) ? 0 : gdi::text::CodePage::Ansi().EncodeOne((char32_t)wc, bytes);
+        for (int i = 0; i < n; ++i)
+            PostTo(msg->hwnd, WM_CHAR, (WPARAM)bytes[i], (LPARAM)(DWORD)msg->lParam);
+        return TRUE;
+    }
+    // A key whose character the desktop delivers as a VK_PACKET of its own
+    // (see vorplatform.h) makes no character here.
+    if (s.lastExtraInfo == (LPARAM)VOR_INPUT_TEXT_APART && msg->hwnd == s.lastMsg.hwnd &&
+        msg->message == s.lastMsg.message && msg->wParam == s.lastMsg.wParam && msg->lParam == s.lastMsg.lParam &&
+        msg->time == s.lastMsg.time)
+        return TRUE;
     bool shift = (s.keyState[VK_SHIFT] & 0x80) != 0;
     bool ctrl = (s.keyState[VK_CONTROL] & 0x80) != 0;
     bool alt = (s.keyState[VK_MENU] & 0x80) != 0;
@@ -444,6 +505,19 @@ VORAPI BOOL WINAPI TranslateMessage(const MSG* msg)
     if (ch >= 0)
         PostTo(msg->hwnd, m == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR, (WPARAM)(unsigned char)ch, msg->lParam);
     return TRUE;
+}
+
+VORAPI LPARAM WINAPI GetMessageExtraInfo(void)
+{
+    return S().lastExtraInfo;
+}
+
+VORAPI LPARAM WINAPI SetMessageExtraInfo(LPARAM lParam)
+{
+    State& s = S();
+    LPARAM old = s.lastExtraInfo;
+    s.lastExtraInfo = lParam;
+    return old;
 }
 
 VORAPI BOOL WINAPI InSendMessage(void)

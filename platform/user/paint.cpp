@@ -286,7 +286,10 @@ LRESULT SendPaint(Window* w, WPARAM wp, LPARAM lp)
 {
     WindowRef keep = Ref(w);
     w->paintedThisDispatch = false;
+    State& s = S();
+    ++s.paintDepth;
     LRESULT r = Send(w, WM_PAINT, wp, lp);
+    --s.paintDepth;
     if (!w->destroyed && !w->paintedThisDispatch) {
         // A handler that never called BeginPaint: the window counts as
         // painted, so that WM_PAINT does not come forever.

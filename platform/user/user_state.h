@@ -109,6 +109,8 @@ struct InputEvent {
     BYTE scan = 0;
     bool up = false;
     bool extended = false;
+    WORD unicode = 0;       // VK_PACKET: the UTF-16 unit of KEYEVENTF_UNICODE
+    ULONG_PTR extra = 0;    // dwExtraInfo of the input call
     DWORD time = 0;
     bool converted = false;
     bool busy = false;  // being converted (a handler may read the queue meanwhile)
@@ -176,6 +178,8 @@ struct State {
     bool quitPosted = false;
     int quitCode = 0;
     MSG lastMsg = {};
+    LPARAM lastExtraInfo = 0;
+    int paintDepth = 0;        // WM_PAINT handlers running (no frame is presented then)  // GetMessageExtraInfo: of the input message retrieved last
 
     HWND focus = nullptr;
     HWND active = nullptr;
@@ -303,9 +307,12 @@ void KillTimersOf(HWND hwnd);
 DWORD NextTimerDue(bool* any);
 
 // ---- input (input.cpp) --------------------------------------------------------------
-void QueueMouse(UINT button, int wheel);
-void QueueKey(BYTE vk, BYTE scan, bool up, bool extended);
+void QueueMouse(UINT button, int wheel, ULONG_PTR extra = 0);
+void QueueKey(BYTE vk, BYTE scan, bool up, bool extended, ULONG_PTR extra = 0, WORD unicode = 0);
 bool ConvertInput(InputEvent& e);  // false: the event was consumed
+// Presents the screen on the desktop display, if there is one: always when
+// `idle` (the queue is empty), else at most once a frame.
+void PresentFrame(bool idle);
 // Posts WM_MOUSEHOVER when the tracked hover time has passed.
 void CheckMouseHover();
 void SetAsyncButton(int vk, bool down);
