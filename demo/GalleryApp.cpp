@@ -78,6 +78,7 @@ int CGalleryApp::PlayHeadless()
         return 2;
     }
     gallery::Player player(*m_pGallery, m_strOutDir);
+    player.TraceClicks(m_bTraceClicks);
     bool ok = player.Play(commands, error);
     PrintEventLog();
     if (!ok) {

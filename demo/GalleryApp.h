@@ -16,6 +16,7 @@ public:
     std::string m_strOutDir = "out";     // where screenshots go
     std::string m_strScriptFile;         // empty: the built-in tour
     bool m_bInteractive = false;
+    bool m_bTraceClicks = false;         // print the screen point of every scripted click
     int m_nExit = 0;                      // the program's exit status
 
     BOOL InitInstance() override;

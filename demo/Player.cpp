@@ -92,6 +92,7 @@ void Player::Shot(const std::string& name) {
 }
 
 void Player::ClickAt(POINT pt, bool twice, bool right) {
+    if (m_traceClicks) std::printf("point %d %d %d\n", m_line, (int)pt.x, (int)pt.y);
     Wait(kBetweenClicksMs);
     SetCursorPos(pt.x, pt.y);
     VorPumpMessages();
@@ -251,6 +252,7 @@ bool Player::Play(const std::vector<Command>& commands, std::string& error) {
             error = Fail(c, "the gallery window is gone");
             return false;
         }
+        m_line = c.line;
         if (!Step(c, error)) return false;
         ++m_step;
         if (c.name != "shot") {

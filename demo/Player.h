@@ -25,6 +25,10 @@ public:
     // The screenshots written, in order.
     const std::vector<std::string>& Pictures() const { return m_pictures; }
 
+    // Prints "point LINE X Y" for every click, with the script line and the
+    // screen point, so that the same clicks can be made elsewhere.
+    void TraceClicks(bool on) { m_traceClicks = on; }
+
     // Lets `ms` milliseconds pass in steps of 10, dispatching what falls due.
     static void Wait(int ms);
 
@@ -41,6 +45,8 @@ private:
     std::string m_outDir;
     std::vector<std::string> m_pictures;
     int m_step = 0;
+    int m_line = 0;  // of the command being played
+    bool m_traceClicks = false;
 };
 
 // Creates every missing directory of a path.

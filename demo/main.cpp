@@ -21,6 +21,7 @@ void Usage(FILE* to) {
                  "usage: vorlib-gallery [--script FILE] [--out DIR] | --interactive\n"
                  "  --script FILE   play FILE instead of the built-in tour (format: demo/Script.h)\n"
                  "  --out DIR       where the screenshots go (default ./out)\n"
+                 "  --trace-clicks  print \"point LINE X Y\" for every click the script makes\n"
                  "  --interactive   show the gallery in a desktop window (needs SDL2 and a display)\n");
 }
 
@@ -36,6 +37,8 @@ int main(int argc, char** argv)
             theApp.m_strOutDir = arg.substr(6);
         } else if (arg.rfind("--script=", 0) == 0) {
             theApp.m_strScriptFile = arg.substr(9);
+        } else if (arg == "--trace-clicks") {
+            theApp.m_bTraceClicks = true;
         } else if (arg == "--interactive") {
             theApp.m_bInteractive = true;
         } else if (arg == "--help" || arg == "-h") {

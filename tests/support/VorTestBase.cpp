@@ -265,6 +265,10 @@ std::string MessageRecorder::LineFor(const RecordedMessage& m) const
             snprintf(buf, sizeof(buf), " 0x%02X", (unsigned)m.wParam);
         s += buf;
         break;
+    case WM_SYSCOMMAND:
+        snprintf(buf, sizeof(buf), " sc=0x%04X", (unsigned)(m.wParam & 0xFFF0));
+        s += buf;
+        break;
     case WM_TIMER:
         snprintf(buf, sizeof(buf), " id=%u", (unsigned)m.wParam);
         s += buf;

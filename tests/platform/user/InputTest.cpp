@@ -299,24 +299,142 @@ TEST_F(InputTest, WithoutFocusKeysGoToTheActiveWindowAsSystemKeys)
     EXPECT_SEQUENCE((Seq{"top WM_SYSKEYDOWN vk=0x4B", "top WM_SYSCHAR 'k'", "top WM_SYSKEYUP vk=0x4B"}), Lines());
 }
 
-TEST_F(InputTest, WheelGoesToTheFocusWindowAndUpToItsParent)
+TEST_F(InputTest, WheelGoesToTheWindowUnderThePointer)
+{
+    MakeTopAndChild();
+    HWND other = Make("other", WS_POPUP | WS_VISIBLE, 400, 0, 100, 100);
+    SetFocus(m_top);
+    auto wheelAt = [&](int x, int y) {
+        Clear();
+        SetCursorPos(x, y);
+        mouse_event(MOUSEEVENTF_WHEEL, 0, 0, (DWORD)-WHEEL_DELTA, 0);
+        Pump();
+        return Only({WM_MOUSEWHEEL});
+    };
+    // Over the child while its parent has the focus: the child, then up to
+    // its parent through DefWindowProc.
+    EXPECT_SEQUENCE((Seq{"child WM_MOUSEWHEEL", "top WM_MOUSEWHEEL"}), wheelAt(60, 60));
+    for (const auto& m : m_recorder.Messages())
+        if (m.message == WM_MOUSEWHEEL && m.hwnd == m_child) {
+            EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(m.wParam), -WHEEL_DELTA);
+            EXPECT_EQ(GET_X_LPARAM(m.lParam), 60);  // screen coordinates
+        }
+    // Over the parent only.
+    EXPECT_SEQUENCE((Seq{"top WM_MOUSEWHEEL"}), wheelAt(10, 10));
+    // Over another top-level window: that one, the focus stays.
+    EXPECT_SEQUENCE((Seq{"other WM_MOUSEWHEEL"}), wheelAt(410, 10));
+    EXPECT_EQ(GetFocus(), m_top);
+    // Off every window: the focus window.
+    SetFocus(m_child);
+    EXPECT_SEQUENCE((Seq{"child WM_MOUSEWHEEL", "top WM_MOUSEWHEEL"}), wheelAt(700, 700));
+    // The capture window keeps the wheel wherever the pointer is.
+    SetCapture(other);
+    EXPECT_SEQUENCE((Seq{"other WM_MOUSEWHEEL"}), wheelAt(60, 60));
+    ReleaseCapture();
+    // A disabled window under the pointer takes nothing.
+    EnableWindow(m_top, FALSE);
+    EXPECT_SEQUENCE((Seq{}), wheelAt(10, 10));
+}
+
+TEST_F(InputTest, AltF4InAChildClosesItsTopLevelWindow)
+{
+    MakeTopAndChild();
+    HWND inner = Make("inner", WS_CHILD | WS_VISIBLE, 5, 5, 20, 20, m_child);
+    SetFocus(inner);
+    Pump();
+    Clear();
+    KeyDown(VK_MENU);
+    KeyPress(VK_F4);
+    KeyUp(VK_MENU);
+    EXPECT_SEQUENCE((Seq{"inner WM_SYSKEYDOWN vk=0x12", "inner WM_SYSKEYDOWN vk=0x73", "top WM_SYSCOMMAND sc=0xF060",
+                         "top WM_CLOSE"}),
+                    Only({WM_SYSKEYDOWN, WM_SYSCOMMAND, WM_CLOSE}));
+    EXPECT_FALSE(IsWindow(m_top));
+    EXPECT_FALSE(IsWindow(inner));
+}
+
+TEST_F(InputTest, AltF4LeavesADisabledTopLevelWindowOpen)
+{
+    MakeTopAndChild();
+    SetFocus(m_child);
+    // A modal loop has disabled its owner: the owner is not closed under it.
+    EnableWindow(m_top, FALSE);
+    Clear();
+    KeyDown(VK_MENU);
+    KeyPress(VK_F4);
+    KeyUp(VK_MENU);
+    EXPECT_EQ(m_recorder.Count(WM_SYSCOMMAND), 0);
+    EXPECT_TRUE(IsWindow(m_top));
+}
+
+TEST_F(InputTest, UnicodePacketsBecomeCharactersOfTheAnsiCodePage)
+{
+    MakeTopAndChild();
+    SetFocus(m_child);
+    auto send = [](std::u16string text) {
+        for (char16_t u : text) {
+            INPUT in[2] = {};
+            for (int i = 0; i < 2; ++i) {
+                in[i].type = INPUT_KEYBOARD;
+                in[i].ki.wScan = (WORD)u;
+                in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+            }
+            ASSERT_EQ(SendInput(2, in, sizeof(INPUT)), 2u);
+        }
+    };
+    Clear();
+    send(u"/");
+    Pump();
+    EXPECT_SEQUENCE((Seq{"child WM_KEYDOWN vk=0xE7", "child WM_CHAR '/'", "child WM_KEYUP vk=0xE7"}), Lines());
+    EXPECT_EQ((DWORD)m_recorder.Messages()[1].lParam, (DWORD)m_recorder.Messages()[0].lParam);
+
+    // Code page 936: a double-byte character arrives as its lead and trail
+    // bytes; one the code page lacks (Thai, and a character outside the
+    // basic plane, sent as two surrogates) is dropped and nothing else.
+    Clear();
+    send(u";:'\"[]{}\\|`~?\u00E9\u4E2D\u0E01\U0001F600a");
+    Pump();
+    EXPECT_EQ(Chars(), ";:'\"[]{}\\|`~?\xA8\xA6\xD6\xD0" "a");
+
+    // A single-byte code page: one byte.
+    ASSERT_TRUE(VorSetCodePage(1252));
+    Clear();
+    send(u"\u00E9\u4E2D");
+    Pump();
+    EXPECT_EQ(Chars(), "\xE9");
+    VorSetCodePage(936);
+}
+
+TEST_F(InputTest, AKeyWhoseTextComesApartMakesNoCharacter)
 {
     MakeTopAndChild();
     SetFocus(m_child);
     Clear();
-    SetCursorPos(10, 10);
-    mouse_event(MOUSEEVENTF_WHEEL, 0, 0, (DWORD)-WHEEL_DELTA, 0);
+    keybd_event('A', 0, 0, VOR_INPUT_TEXT_APART);
+    INPUT packet[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        packet[i].type = INPUT_KEYBOARD;
+        packet[i].ki.wScan = 'a';
+        packet[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+    }
+    SendInput(2, packet, sizeof(INPUT));
+    keybd_event('A', 0, KEYEVENTF_KEYUP, 0);
+    LPARAM extraAtKey = 0;
+    m_handler = [&](HWND, UINT m, WPARAM wp, LPARAM, LRESULT*) {
+        if (m == WM_KEYDOWN && wp == 'A') extraAtKey = GetMessageExtraInfo();
+        return false;
+    };
     Pump();
-    auto lines = Only({WM_MOUSEWHEEL});
-    EXPECT_SEQUENCE((Seq{"child WM_MOUSEWHEEL", "top WM_MOUSEWHEEL"}), lines);
-    bool found = false;
-    for (const auto& m : m_recorder.Messages())
-        if (m.message == WM_MOUSEWHEEL && m.hwnd == m_child) {
-            EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(m.wParam), -WHEEL_DELTA);
-            EXPECT_EQ(GET_X_LPARAM(m.lParam), 10);  // screen coordinates
-            found = true;
-        }
-    EXPECT_TRUE(found);
+    // Once, from the packet, as the desktop's text arrives after its key.
+    EXPECT_SEQUENCE((Seq{"child WM_KEYDOWN vk=0x41", "child WM_KEYDOWN vk=0xE7", "child WM_CHAR 'a'",
+                         "child WM_KEYUP vk=0xE7", "child WM_KEYUP vk=0x41"}),
+                    Lines());
+    EXPECT_EQ(extraAtKey, (LPARAM)VOR_INPUT_TEXT_APART);
+    // Any other key still translates.
+    Clear();
+    KeyPress('B');
+    EXPECT_EQ(Chars(), "b");
+    EXPECT_EQ(GetMessageExtraInfo(), 0);
 }
 
 TEST_F(InputTest, MouseFlagsAndAbsoluteMoves)
