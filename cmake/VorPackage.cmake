@@ -25,4 +25,5 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/VORLib10ConfigVersi
   VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/VORLib10Config.cmake
   ${CMAKE_CURRENT_BINARY_DIR}/VORLib10ConfigVersion.cmake
+  ${PROJECT_SOURCE_DIR}/cmake/VorResources.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VORLib10)

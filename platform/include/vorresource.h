@@ -127,6 +127,16 @@ typedef struct VOR_VERSION_INFO {
 // The value of a VOR_VERSION_INFO string, or NULL when it has none.
 VORAPI LPCSTR VorVersionString(const VOR_VERSION_INFO* info, LPCSTR key);
 
+// Resources compiled from a resource script (the binary .res format):
+// registered by the module that holds them, from a constructor, before its
+// entry runs. `anchor` is any address inside that module (the program or a
+// shared library); the bytes must stay in place until they are
+// unregistered. A module's table (VorSetModuleResources, then its
+// VorModuleResources export) is used before its compiled resources. The
+// code that vorlib_add_resources generates makes both calls.
+VORAPI BOOL VorRegisterCompiledResources(const void* anchor, const void* data, DWORD size);
+VORAPI void VorUnregisterCompiledResources(const void* anchor);
+
 typedef BOOL (*VOR_MODULE_ENTRY)(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);
 typedef const VOR_RESOURCE_TABLE* (*VOR_MODULE_RESOURCES)(void);
 

@@ -10,3 +10,4 @@
 #include "winuser.h"
 #include "winuser_draw.h"
 #include "winuser_text.h"
+#include "winuser_dialog.h"

@@ -8,13 +8,33 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <vector>
 
+#include "gdi/codepage.h"
 #include "user/module_table.h"
+#include "user/resfile.h"
 #include "user/user_state.h"
 
 namespace vor::user {
+
+// The .res bytes a module registered, and the tables built from them, one
+// per code page asked for (a table once handed out stays valid).
+struct CompiledSource {
+    struct link_map* module = nullptr;
+    const BYTE* data = nullptr;
+    size_t size = 0;
+    std::map<UINT, std::unique_ptr<CompiledTable>> tables;
+
+    const VOR_RESOURCE_TABLE* TableFor(UINT codePage)
+    {
+        auto& t = tables[codePage];
+        if (!t)
+            t = std::make_unique<CompiledTable>(data, size, codePage);
+        return t->Table();
+    }
+};
 
 namespace {
 
@@ -23,6 +43,7 @@ namespace {
 struct Registry {
     std::vector<std::unique_ptr<ModuleRecord>> modules;  // attach order
     uint64_t nextSerial = 1;
+    std::vector<std::unique_ptr<CompiledSource>> compiled;
 };
 
 Registry& Reg()
@@ -31,6 +52,38 @@ Registry& Reg()
     // process, when static objects made during main may already be gone.
     static Registry* r = new Registry;
     return *r;
+}
+
+struct link_map* LinkMapOf(void* handle)
+{
+    struct link_map* lm = nullptr;
+    if (!handle || dlinfo(handle, RTLD_DI_LINKMAP, &lm) != 0)
+        return nullptr;
+    return lm;
+}
+
+CompiledSource* CompiledOf(struct link_map* lm)
+{
+    if (!lm)
+        return nullptr;
+    for (auto& c : Reg().compiled)
+        if (c->module == lm)
+            return c.get();
+    return nullptr;
+}
+
+// The table in use: the one set, the exported one, then the compiled one
+// in the current code page.
+void ChooseTable(ModuleRecord* m)
+{
+    if (m->setTable)
+        m->table = m->setTable;
+    else if (m->ownTable)
+        m->table = m->ownTable;
+    else if (m->compiled)
+        m->table = m->compiled->TableFor(gdi::text::AnsiCodePageId());
+    else
+        m->table = nullptr;
 }
 
 ModuleRecord* Program()
@@ -52,6 +105,8 @@ ModuleRecord* Program()
     const char* slash = strrchr(m->path.c_str(), '/');
     m->name = slash ? slash + 1 : m->path;
     m->dl = dlopen(nullptr, RTLD_LAZY);
+    m->compiled = CompiledOf(LinkMapOf(m->dl));
+    ChooseTable(m.get());
     r.modules.insert(r.modules.begin(), std::move(m));
     return r.modules.front().get();
 }
@@ -73,14 +128,6 @@ std::string BaseName(const std::string& path)
     return n;
 }
 
-struct link_map* LinkMapOf(void* handle)
-{
-    struct link_map* lm = nullptr;
-    if (!handle || dlinfo(handle, RTLD_DI_LINKMAP, &lm) != 0)
-        return nullptr;
-    return lm;
-}
-
 // A symbol that the object itself defines (not one of its dependencies).
 void* OwnSymbol(void* handle, const char* name)
 {
@@ -100,7 +147,8 @@ void ReadExports(ModuleRecord* m)
     m->rawEntry = (VOR_MODULE_ENTRY)OwnSymbol(m->dl, VOR_MODULE_RAW_ENTRY_SYMBOL);
     auto res = (VOR_MODULE_RESOURCES)OwnSymbol(m->dl, VOR_MODULE_RESOURCES_SYMBOL);
     m->ownTable = res ? res() : nullptr;
-    m->table = m->setTable ? m->setTable : m->ownTable;
+    m->compiled = CompiledOf(LinkMapOf(m->dl));
+    ChooseTable(m);
 }
 
 bool CallEntries(ModuleRecord* m, DWORD reason, LPVOID reserved)
@@ -270,12 +318,18 @@ bool DecodeHrsrc(HRSRC h, ModuleRecord** mod, int* index)
 
 ModuleRecord* ModuleOf(HINSTANCE h)
 {
+    ModuleRecord* found = nullptr;
     if (!h)
-        return Program();
+        found = Program();
     Program();
     for (auto& m : Reg().modules)
-        if (m->instance == h)
-            return m.get();
+        if (!found && m->instance == h)
+            found = m.get();
+    if (found) {
+        if (found->compiled)
+            ChooseTable(found);  // the code page may have changed
+        return found;
+    }
     SetLastError(ERROR_MOD_NOT_FOUND);
     return nullptr;
 }
@@ -382,8 +436,54 @@ VORAPI BOOL VorSetModuleResources(HINSTANCE hInstance, const VOR_RESOURCE_TABLE*
         return FALSE;
     }
     m->setTable = table;
-    m->table = table ? table : m->ownTable;
+    ChooseTable(m);
     return TRUE;
+}
+
+VORAPI BOOL VorRegisterCompiledResources(const void* anchor, const void* data, DWORD size)
+{
+    Dl_info info;
+    struct link_map* lm = nullptr;
+    if (!anchor || !data || !dladdr1(anchor, &info, (void**)&lm, RTLD_DL_LINKMAP) || !lm) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    Registry& r = Reg();
+    CompiledSource* c = CompiledOf(lm);
+    if (!c) {
+        r.compiled.push_back(std::make_unique<CompiledSource>());
+        c = r.compiled.back().get();
+        c->module = lm;
+    }
+    c->data = (const BYTE*)data;
+    c->size = size;
+    c->tables.clear();
+    for (auto& m : r.modules)
+        if (LinkMapOf(m->dl) == lm) {
+            m->compiled = c;
+            ChooseTable(m.get());
+        }
+    return TRUE;
+}
+
+VORAPI void VorUnregisterCompiledResources(const void* anchor)
+{
+    Dl_info info;
+    struct link_map* lm = nullptr;
+    if (!anchor || !dladdr1(anchor, &info, (void**)&lm, RTLD_DL_LINKMAP) || !lm)
+        return;
+    Registry& r = Reg();
+    CompiledSource* c = CompiledOf(lm);
+    if (!c)
+        return;
+    for (auto& m : r.modules)
+        if (m->compiled == c) {
+            m->compiled = nullptr;
+            ChooseTable(m.get());
+        }
+    r.compiled.erase(std::remove_if(r.compiled.begin(), r.compiled.end(),
+                                    [&](const std::unique_ptr<CompiledSource>& p) { return p.get() == c; }),
+                     r.compiled.end());
 }
 
 VORAPI LPCSTR VorVersionString(const VOR_VERSION_INFO* info, LPCSTR key)

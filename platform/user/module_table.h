@@ -10,6 +10,8 @@
 
 namespace vor::user {
 
+struct CompiledSource;
+
 struct ModuleRecord {
     HINSTANCE instance = nullptr;
     uint64_t serial = 0;  // never reused; part of every HRSRC of the module
@@ -25,6 +27,7 @@ struct ModuleRecord {
     VOR_MODULE_ENTRY rawEntry = nullptr;
     const VOR_RESOURCE_TABLE* ownTable = nullptr;  // from VorModuleResources
     const VOR_RESOURCE_TABLE* setTable = nullptr;  // from VorSetModuleResources
+    CompiledSource* compiled = nullptr;            // from VorRegisterCompiledResources
     const VOR_RESOURCE_TABLE* table = nullptr;     // the one in use
 };
 

@@ -45,6 +45,12 @@ int main() {
     CVORFunction::StringToStringArray(copy.m_strComboboxString, pieces);
     Check(pieces.GetSize() == 2 && std::strcmp(pieces[1], "green") == 0, "choices split");
 
+    // The host's resource script, compiled into this program.
+    char text[64] = "";
+    Check(LoadStringA(NULL, 12, text, sizeof(text)) == 22 && std::strcmp(text, "from the host's script") == 0,
+          "string from the compiled script");
+    Check(FindResourceA(NULL, MAKEINTRESOURCEA(100), RT_DIALOG) != NULL, "dialog from the compiled script");
+
     CVORInPlaceListColumn column;
     Check(column.m_nWidth == 100 && column.m_nRealColumn == -1, "column defaults");
 

@@ -1,5 +1,7 @@
 // A tiny platform module for the loader tests: it records the entry calls
 // it receives, and refuses to attach when built with VOR_TEST_MODULE_REFUSE.
+// Built with VOR_TEST_MODULE_COMPILED it exports no table: its resources come
+// from its compiled resource script.
 // A linked module is attached before its own initialisers run, so the
 // record is a plain array, zero at load.
 #include <cstdio>
@@ -38,10 +40,18 @@ extern "C" VORAPI BOOL VorModuleEntry(HINSTANCE, DWORD reason, LPVOID)
 #endif
 }
 
+#ifndef VOR_TEST_MODULE_COMPILED
 extern "C" VORAPI const VOR_RESOURCE_TABLE* VorModuleResources(void)
 {
     return &kTable;
 }
+#else
+// Keeps the table used, as the other builds use it.
+extern "C" VORAPI DWORD VorTestModuleTableSize(void)
+{
+    return kTable.count;
+}
+#endif
 
 // The calls received so far, for the test.
 extern "C" VORAPI const char* VorTestModuleLog(void)
