@@ -27,6 +27,7 @@ void RegisterClasses()
     RegisterStaticClass();
     RegisterHeaderClass();
     RegisterListViewClass();
+    vor::user::RegisterDialogClass();
 }
 
 }  // namespace vor::controls

@@ -27,12 +27,9 @@
 #define DC_HASDEFID 0x534B
 #define WM_NEXTDLGCTL 0x0028
 
-#ifndef MAKEINTATOM
-#define MAKEINTATOM(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
-#endif
-
-// The dialog window class and the extra bytes of its windows
-#define WC_DIALOG MAKEINTATOM(0x8002)
+// The dialog window class (by its name; the class has no atom of its own)
+// and the extra bytes of its windows
+#define WC_DIALOG "#32770"
 #define DLGWINDOWEXTRA 30
 #define DWLP_MSGRESULT 0
 #define DWLP_DLGPROC 8
@@ -77,6 +74,38 @@ typedef struct DLGITEMTEMPLATE {
 
 #define LPCDLGTEMPLATE LPCDLGTEMPLATEA
 #define LPDLGTEMPLATE LPDLGTEMPLATEA
+
+VORAPI HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
+                                      DLGPROC lpDialogFunc, LPARAM dwInitParam);
+VORAPI HWND WINAPI CreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA lpTemplate, HWND hWndParent,
+                                              DLGPROC lpDialogFunc, LPARAM dwInitParam);
+VORAPI INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
+                                      DLGPROC lpDialogFunc, LPARAM dwInitParam);
+VORAPI INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA hDialogTemplate,
+                                              HWND hWndParent, DLGPROC lpDialogFunc, LPARAM dwInitParam);
+VORAPI BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
+VORAPI LRESULT WINAPI DefDlgProcA(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam);
+VORAPI BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg);
+VORAPI BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect);
+VORAPI LONG WINAPI GetDialogBaseUnits(void);
+VORAPI HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
+VORAPI HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
+VORAPI BOOL WINAPI SetDlgItemInt(HWND hDlg, int nIDDlgItem, UINT uValue, BOOL bSigned);
+VORAPI UINT WINAPI GetDlgItemInt(HWND hDlg, int nIDDlgItem, BOOL* lpTranslated, BOOL bSigned);
+VORAPI BOOL WINAPI CheckDlgButton(HWND hDlg, int nIDButton, UINT uCheck);
+VORAPI UINT WINAPI IsDlgButtonChecked(HWND hDlg, int nIDButton);
+VORAPI BOOL WINAPI CheckRadioButton(HWND hDlg, int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
+
+#define CreateDialogParam CreateDialogParamA
+#define CreateDialogIndirectParam CreateDialogIndirectParamA
+#define DialogBoxParam DialogBoxParamA
+#define DialogBoxIndirectParam DialogBoxIndirectParamA
+#define CreateDialog(inst, name, parent, proc) CreateDialogParamA(inst, name, parent, proc, 0L)
+#define CreateDialogIndirect(inst, tmpl, parent, proc) CreateDialogIndirectParamA(inst, tmpl, parent, proc, 0L)
+#define DialogBox(inst, name, parent, proc) DialogBoxParamA(inst, name, parent, proc, 0L)
+#define DialogBoxIndirect(inst, tmpl, parent, proc) DialogBoxIndirectParamA(inst, tmpl, parent, proc, 0L)
+#define DefDlgProc DefDlgProcA
+#define IsDialogMessage IsDialogMessageA
 
 #ifdef __cplusplus
 }

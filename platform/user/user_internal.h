@@ -19,6 +19,10 @@ PreTranslateHook GetPreTranslateHook();
 using ResetHook = void (*)();
 void AddResetHook(ResetHook hook);
 
+// Registers the dialog window class ("#32770"); called with the stock
+// controls' classes.
+void RegisterDialogClass();
+
 }  // namespace vor::user
 
 // Registers the window classes of the stock controls (list view, header,
