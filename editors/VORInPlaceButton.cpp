@@ -4,6 +4,7 @@
 BEGIN_MESSAGE_MAP(CVORInPlaceButton, CButton)
     ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
     ON_WM_KEYDOWN()
+    ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
 CVORInPlaceButton::CVORInPlaceButton() : m_rcCell(0, 0, 0, 0) {}
@@ -57,6 +58,11 @@ void CVORInPlaceButton::OnClicked() { SendMessageClick(); }
 void CVORInPlaceButton::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     CButton::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+UINT CVORInPlaceButton::OnGetDlgCode()
+{
+    return CButton::OnGetDlgCode() | DLGC_WANTALLKEYS;
 }
 
 BOOL CVORInPlaceButton::PreTranslateMessage(MSG* pMsg)

@@ -47,6 +47,8 @@ protected:
     void SendNotify(int nCode);
 
     afx_msg void OnClicked();
+    // In a dialog every key is the editor's (see CVORInPlaceEdit).
+    afx_msg UINT OnGetDlgCode();
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     DECLARE_MESSAGE_MAP()
 };

@@ -7,6 +7,7 @@
 
 BEGIN_MESSAGE_MAP(CVORInPlaceEdit, CRichEditCtrl)
     ON_WM_CREATE()
+    ON_WM_GETDLGCODE()
     ON_WM_ERASEBKGND()
     ON_CONTROL_REFLECT(EN_CHANGE, OnChange)
     ON_WM_SETCURSOR()
@@ -244,6 +245,11 @@ BOOL CVORInPlaceEdit::PassKeyToOwner(MSG* pMsg)
         ::SendMessage(hOwner, pMsg->message, pMsg->wParam, pMsg->lParam);
     // The owner may have destroyed this window: nothing more is done here.
     return TRUE;
+}
+
+UINT CVORInPlaceEdit::OnGetDlgCode()
+{
+    return CRichEditCtrl::OnGetDlgCode() | DLGC_WANTALLKEYS;
 }
 
 BOOL CVORInPlaceEdit::PreTranslateMessage(MSG* pMsg)

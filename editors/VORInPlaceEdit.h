@@ -79,6 +79,9 @@ protected:
     BOOL PassKeyToOwner(MSG* pMsg);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // In a dialog every key is the editor's: Tab, the arrows, Enter and
+    // Escape work the cell, not the dialog.
+    afx_msg UINT OnGetDlgCode();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnChange();
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);

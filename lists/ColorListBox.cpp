@@ -1,6 +1,8 @@
 // CColorListBox: per-item text colours, kept in the item data.
 #include "ColorListBox.h"
 
+#include <cstring>
+
 BEGIN_MESSAGE_MAP(CColorListBox, CHorzListBox)
 END_MESSAGE_MAP()
 
@@ -39,6 +41,19 @@ void CColorListBox::SetItemColor(int nIndex, COLORREF crColor, BOOL bRepaint)
 void CColorListBox::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
     lpMeasureItemStruct->itemHeight = (UINT)::GetSystemMetrics(SM_CYMENUCHECK);
+}
+
+void CColorListBox::PreSubclassWindow()
+{
+    CHorzListBox::PreSubclassWindow();
+    if (!(GetStyle() & LBS_OWNERDRAWFIXED))
+        return;
+    MEASUREITEMSTRUCT mis;
+    std::memset(&mis, 0, sizeof(mis));
+    mis.CtlType = ODT_LISTBOX;
+    mis.CtlID = (UINT)GetDlgCtrlID();
+    MeasureItem(&mis);
+    SetItemHeight(0, mis.itemHeight);
 }
 
 void CColorListBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)

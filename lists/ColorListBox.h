@@ -25,5 +25,9 @@ public:
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 
 protected:
+    // A list box made elsewhere (a dialog template's) measured its items
+    // before this object took it: the item height is set here as
+    // MeasureItem gives it.
+    virtual void PreSubclassWindow();
     DECLARE_MESSAGE_MAP()
 };

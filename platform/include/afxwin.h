@@ -920,3 +920,5 @@ VORAPI int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp
 
 // The message-map entry macros and their thunks.
 #include "afxmsg_.h"
+// Dialogs and dialog data exchange.
+#include "afxdlg_.h"

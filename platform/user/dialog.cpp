@@ -737,12 +737,11 @@ VORAPI BOOL WINAPI EndDialog(HWND dlg, INT_PTR result)
     }
     d->ended = true;
     d->result = result;
-    if (d->modal) {
-        // The owner comes back now, the dialog goes when its loop ends.
-        if (d->owner && IsWindow(d->owner))
-            EnableWindow(d->owner, TRUE);
-        ShowWindow(dlg, SW_HIDE);
-    }
+    // The owner of a modal dialog comes back now; the dialog is hidden and
+    // goes when its loop ends (a modeless one when its host destroys it).
+    if (d->modal && d->owner && IsWindow(d->owner))
+        EnableWindow(d->owner, TRUE);
+    ShowWindow(dlg, SW_HIDE);
     return TRUE;
 }
 
