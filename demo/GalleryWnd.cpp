@@ -2,6 +2,8 @@
 // and the host's answers to the grid's notifications.
 #include "GalleryWnd.h"
 
+#include "DetailsDlg.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -43,82 +45,6 @@ const ButtonSpec kButtons[kButtonCount] = {
     {"up", "Up", "Move the current row up", kIconUp, kIconUpHot},
     {"down", "Down", "Move the current row down", kIconDown, kIconDownHot},
 };
-
-// The small window a button cell opens: the row's fields as text, closed by
-// its default Close button (a click, Space or Enter) or by Escape.
-class CDetailsWnd : public CWnd {
-public:
-    CDetailsWnd(CWnd** ppSelf, CString strText) : m_ppSelf(ppSelf), m_strText(strText) {}
-
-    BOOL CreateDetails(CWnd* pOwner, CPoint ptAt, CFont* pFont) {
-        CString strClass = AfxRegisterWndClass(0, ::LoadCursorA(NULL, IDC_ARROW), (HBRUSH)(COLOR_INFOBK + 1));
-        if (!CreateEx(WS_EX_TOOLWINDOW, strClass, "Details", WS_POPUP | WS_CAPTION | WS_BORDER | WS_VISIBLE,
-                      ptAt.x, ptAt.y, 260, 150, pOwner->GetSafeHwnd(), NULL))
-            return FALSE;
-        m_pFont = pFont;
-        CRect rc;
-        GetClientRect(&rc);
-        m_close.Create("Close", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, CRect(rc.right - 76, rc.bottom - 30,
-                                                                                rc.right - 8, rc.bottom - 8),
-                       this, IDOK);
-        m_close.SetFont(pFont);
-        m_close.SetFocus();  // Space, Enter or Escape closes the details at once
-        return TRUE;
-    }
-
-protected:
-    afx_msg void OnPaint() {
-        CPaintDC dc(this);
-        CRect rc;
-        GetClientRect(&rc);
-        rc.DeflateRect(8, 8, 8, 36);
-        CFont* pOld = dc.SelectObject(m_pFont);
-        dc.SetBkMode(TRANSPARENT);
-        dc.SetTextColor(::GetSysColor(COLOR_INFOTEXT));
-        dc.DrawText(m_strText, &rc, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-        dc.SelectObject(pOld);
-    }
-    afx_msg void OnClose() { Close(); }
-    // Escape closes the box, and Enter presses its default button (Close),
-    // wherever the focus stands in it.
-    BOOL PreTranslateMessage(MSG* pMsg) override {
-        if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_RETURN) &&
-            (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd))) {
-            Close();  // deletes this object
-            return TRUE;
-        }
-        return CWnd::PreTranslateMessage(pMsg);
-    }
-    // Goes, and gives the activation back to the window that opened it.
-    void Close() {
-        HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
-        DestroyWindow();  // deletes this object
-        if (hOwner) ::SetActiveWindow(hOwner);
-    }
-    void PostNcDestroy() override {
-        if (m_ppSelf && *m_ppSelf == this) *m_ppSelf = nullptr;
-        delete this;
-    }
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        if (LOWORD(wParam) == IDOK) {
-            Close();
-            return TRUE;
-        }
-        return CWnd::OnCommand(wParam, lParam);
-    }
-    DECLARE_MESSAGE_MAP()
-
-private:
-    CWnd** m_ppSelf;
-    CString m_strText;
-    CFont* m_pFont = nullptr;
-    CButton m_close;
-};
-
-BEGIN_MESSAGE_MAP(CDetailsWnd, CWnd)
-    ON_WM_PAINT()
-    ON_WM_CLOSE()
-END_MESSAGE_MAP()
 
 CString Format2(double v) {
     CString s;
@@ -418,19 +344,38 @@ void CGalleryWnd::SettlePrice()
 void CGalleryWnd::ShowDetails(int nRow)
 {
     if (m_pDetails) m_pDetails->DestroyWindow();
-    CString text;
-    text.Format("%s\n%s %s at %s\ntotal %s\n%s", (LPCTSTR)m_grid.GetItemText(nRow, kItem),
-                (LPCTSTR)m_grid.GetItemText(nRow, kQty), (LPCTSTR)m_grid.GetItemText(nRow, kUnit),
-                (LPCTSTR)m_grid.GetItemText(nRow, kPrice), (LPCTSTR)m_grid.GetItemText(nRow, kTotal),
-                (LPCTSTR)m_grid.GetItemText(nRow, kNotes));
-    CRect rc;
-    GetWindowRect(&rc);
-    CDetailsWnd* pDetails = new CDetailsWnd(&m_pDetails, text);
-    if (!pDetails->CreateDetails(this, CPoint(rc.left + 120, rc.top + 160), &m_font)) {
-        delete pDetails;
-        return;
-    }
+    CDetailsDlg* pDetails = new CDetailsDlg(this, nRow, &m_pDetails);
     m_pDetails = pDetails;
+    if (!pDetails->CreateDetails() && m_pDetails == pDetails) {
+        m_pDetails = nullptr;
+        delete pDetails;
+    }
+}
+
+const char* CGalleryWnd::Units()
+{
+    return kUnits;
+}
+
+void CGalleryWnd::ApplyDetails(int nRow, const CString& strItem, int nQty, const CString& strPrice,
+                               const CString& strUnit)
+{
+    if (nRow < 0 || nRow >= m_grid.GetItemCount()) return;
+    CString strQty;
+    strQty.Format("%d", nQty);
+    // Prices are shown with two decimals, as after editing the cell.
+    const CString strShown = Format2(std::atof(strPrice));
+    m_grid.SetItemText(nRow, kItem, strItem);
+    m_grid.SetItemText(nRow, kQty, strQty);
+    m_grid.SetItemText(nRow, kPrice, strShown);
+    if (!strUnit.IsEmpty()) m_grid.SetItemText(nRow, kUnit, strUnit);
+    RecomputeRow(nRow);
+    RecomputeTotal();
+    RefreshLines();
+    char line[160];
+    std::snprintf(line, sizeof line, "row %d details: %s, %s %s at %s", nRow + 1, (LPCTSTR)strItem,
+                  (LPCTSTR)strQty, (LPCTSTR)strUnit, (LPCTSTR)strShown);
+    LogEvent(line, kInfo);
 }
 
 void CGalleryWnd::UpdateEditButton()

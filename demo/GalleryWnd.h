@@ -55,6 +55,10 @@ public:
     double GrandTotal() const { return m_total; }
 
     static int ButtonIndex(const std::string& name);
+    // The units a row may have, one a line.
+    static const char* Units();
+    // What the details dialog's OK writes back to a row.
+    void ApplyDetails(int nRow, const CString& strItem, int nQty, const CString& strPrice, const CString& strUnit);
 
 protected:
     BOOL PreTranslateMessage(MSG* pMsg) override;

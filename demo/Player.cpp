@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "GalleryRes.h"
 #include "vorplatform.h"
 
 namespace gallery {
@@ -142,6 +143,17 @@ bool Player::CentreOf(const std::string& control, POINT& pt) {
     if (control == "combo") w = &m_wnd.Combo();
     if (control == "log") w = &m_wnd.Log();
     if (control == "lines") w = &m_wnd.Lines();
+    if (control.rfind("details-", 0) == 0 && m_wnd.DetailsWindow() && m_wnd.DetailsWindow()->GetSafeHwnd()) {
+        static const struct {
+            const char* name;
+            int id;
+        } kItems[] = {{"details-item", IDC_DETAILS_ITEM},   {"details-qty", IDC_DETAILS_QTY},
+                      {"details-price", IDC_DETAILS_PRICE}, {"details-unit", IDC_DETAILS_UNIT},
+                      {"details-lines", IDC_DETAILS_LINES}, {"details-ok", IDOK},
+                      {"details-cancel", IDCANCEL}};
+        for (const auto& item : kItems)
+            if (control == item.name) w = m_wnd.DetailsWindow()->GetDlgItem(item.id);
+    }
     if (!w || !w->GetSafeHwnd() || !w->IsWindowVisible()) return false;
     CRect r;
     w->GetWindowRect(&r);

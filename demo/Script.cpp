@@ -67,7 +67,8 @@ bool IsToolbarButton(const std::string& name) {
 }
 
 bool IsControlName(const std::string& name) {
-    for (const char* n : {"grid", "combo", "log", "lines"})
+    for (const char* n : {"grid", "combo", "log", "lines", "details-item", "details-qty", "details-price",
+                          "details-unit", "details-lines", "details-ok", "details-cancel"})
         if (name == n) return true;
     return false;
 }
@@ -190,7 +191,7 @@ bool ParseScript(const std::string& text, std::vector<Command>& out, std::string
             bool ok = cmd.name == "splitter" ? IsSplitterName(cmd.args[0]) : IsControlName(cmd.args[0]);
             if (!ok) {
                 error = Fail(line, cmd.name == "splitter" ? "no splitter '" + cmd.args[0] + "' (main, side)"
-                                                          : "no control '" + cmd.args[0] + "' (grid, combo, log, lines)");
+                                                          : "no control '" + cmd.args[0] + "' (grid, combo, log, lines, details-...)");
                 return false;
             }
         }

@@ -20,7 +20,10 @@
 //   button NAME          click a toolbar button: edit, hide, add, up, down
 //   hover NAME MS        rest the pointer on a toolbar button for MS ms
 //   shot NAME            write an extra screenshot NAME.png
-//   clickon NAME         click the middle of a control: grid, combo, log, lines
+//   clickon NAME         click the middle of a control: grid, combo, log, lines,
+//                        or one of the open Details dialog: details-item,
+//                        details-qty, details-price, details-unit,
+//                        details-lines, details-ok, details-cancel
 //   splitter NAME DELTA  drag a splitter's bar by DELTA pixels with the mouse:
 //                        main (grid | side panel), side (log above lines)
 //   wheel NAME NOTCHES   turn the mouse wheel with the pointer on the middle

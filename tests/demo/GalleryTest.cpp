@@ -6,6 +6,7 @@
 #include <vorplatform.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -134,6 +135,47 @@ TEST_F(GalleryTest, ACommandThatCannotBeCarriedOutStopsThePlay) {
     std::string error;
     EXPECT_FALSE(Play("cell 0 7\n", error));  // the Notes column starts hidden
     EXPECT_EQ(error, "line 1: cell 0 7 is not shown");
+}
+
+
+TEST_F(GalleryTest, TheDetailsDialogEditsItsRowAndClosesByEnterOrEscape) {
+    std::string error;
+    CVORInPlaceListCtrl& grid = m_wnd->Grid();
+    const CString item = grid.GetItemText(3, gallery::kItem);
+    // Escape closes it and changes nothing.
+    ASSERT_TRUE(Play("cellbutton 3 5\n", error)) << error;
+    CWnd* details = m_wnd->DetailsWindow();
+    ASSERT_TRUE(details != nullptr);
+    EXPECT_TRUE(details->IsKindOf(RUNTIME_CLASS(CDialog)));
+    CString text;
+    details->GetDlgItemText(2001, text);
+    EXPECT_STREQ(text, item) << "the item's edit";
+    EXPECT_EQ(CWnd::GetFocus(), details->GetDlgItem(2001)) << "the first edit has the focus";
+    ASSERT_TRUE(Play("type Saw\nkey ESCAPE\n", error)) << error;
+    EXPECT_EQ(m_wnd->DetailsWindow(), nullptr);
+    EXPECT_STREQ(grid.GetItemText(3, gallery::kItem), item);
+    // Enter is OK: the typed quantity and the unit chosen in the flat combo
+    // box go to the row, whose total follows.
+    size_t before = m_wnd->EventLines().size();
+    ASSERT_TRUE(Play("cellbutton 3 5\nkey TAB\ntype 7\nclickon details-unit\nkey DOWN\nkey ENTER\nkey ENTER\n",
+                     error))
+        << error;
+    EXPECT_EQ(m_wnd->DetailsWindow(), nullptr);
+    EXPECT_STREQ(grid.GetItemText(3, gallery::kQty), "7");
+    ASSERT_GT(m_wnd->EventLines().size(), before);
+    EXPECT_EQ(m_wnd->EventLines().back().rfind("row 4 details: ", 0), 0u) << m_wnd->EventLines().back();
+    CString price = grid.GetItemText(3, gallery::kPrice);
+    CString total;
+    total.Format("%.2f", 7 * std::atof(price));
+    EXPECT_STREQ(grid.GetItemText(3, gallery::kTotal), total);
+    // A quantity above the limit keeps the dialog open with a message.
+    int boxes = VorMessageBoxCount();
+    ASSERT_TRUE(Play("cellbutton 3 5\nkey TAB\ntype 123456\nkey ENTER\n", error)) << error;
+    EXPECT_EQ(VorMessageBoxCount(), boxes + 1);
+    ASSERT_TRUE(m_wnd->DetailsWindow() != nullptr);
+    ASSERT_TRUE(Play("clickon details-cancel\n", error)) << error;
+    EXPECT_EQ(m_wnd->DetailsWindow(), nullptr);
+    EXPECT_STREQ(grid.GetItemText(3, gallery::kQty), "7");
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Bad{"key A 0\n", "line 1: a key count is from 1 to 1000"},
                       Bad{"type\n", "line 1: 'type' needs the text to type"},
                       Bad{"button quit\n", "line 1: no toolbar button 'quit' (edit, hide, add, up, down)"},
-                      Bad{"clickon sky\n", "line 1: no control 'sky' (grid, combo, log, lines)"},
+                      Bad{"clickon sky\n", "line 1: no control 'sky' (grid, combo, log, lines, details-...)"},
                       Bad{"splitter top 4\n", "line 1: no splitter 'top' (main, side)"},
                       Bad{"wheel grid 0\n", "line 1: a wheel turn is from 1 to 100 notches either way"},
                       Bad{"wheel sky -1\n", "line 1: no control 'sky' (grid, combo, log, lines)"},
