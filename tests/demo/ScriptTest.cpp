@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Bad{"clickon sky\n", "line 1: no control 'sky' (grid, combo, log, lines, details-...)"},
                       Bad{"splitter top 4\n", "line 1: no splitter 'top' (main, side)"},
                       Bad{"wheel grid 0\n", "line 1: a wheel turn is from 1 to 100 notches either way"},
-                      Bad{"wheel sky -1\n", "line 1: no control 'sky' (grid, combo, log, lines)"},
+                      Bad{"wheel sky -1\n", "line 1: no control 'sky' (grid, combo, log, lines, details-...)"},
                       Bad{"shot ../x\n", "line 1: a shot name has letters, digits, '-' and '_' only"},
                       Bad{"wait 9999999\n", "line 1: a wait is at most 600000 ms"},
                       Bad{"click 1 2\x01\n", "line 1: control character in the line"},
