@@ -132,7 +132,8 @@ def main():
                 "Ours' keystroke is the whole round trip through real input; the peer's is one\n"
                 "edit committed through its model. The cell texts are made before any timing;\n"
                 "populating tells each control the row count first (ours `SetItemCount`, the\n"
-                "peer `setRowCount`) and counts by the median of three runs. Times are %s.\n"
+                "peer `setRowCount`). Every figure, ours and the peers', is the median of three\n"
+                "runs in the same process. Times are %s.\n"
                 "Heap bytes are "
                 "counted (usable sizes of the blocks) only while the memory is measured.\n\n" %
                 ("wall-clock" if CLOCK == "real_time" else "the process's CPU time"))
