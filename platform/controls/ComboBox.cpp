@@ -179,10 +179,23 @@ void DropDown(ComboBox* c, bool byPress) {
         int rows = std::max(1, std::min((listHeight - 2) / itemH, std::max(1, count)));
         listHeight = rows * itemH + 2;
     }
+    // Below the box when the list fits there in the work area; else on the
+    // side with more room, no taller than that room.
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    int top = wr.bottom;
+    const int below = work.bottom - wr.bottom, above = wr.top - work.top;
+    if (listHeight > below && above > below) {
+        int room = std::max(above, itemH + 2);
+        if (listHeight > room) listHeight = (Style(c) & CBS_NOINTEGRALHEIGHT) ? room : std::max(1, (room - 2) / itemH) * itemH + 2;
+        top = wr.top - listHeight;
+    } else if (listHeight > below && below >= itemH + 2) {
+        listHeight = (Style(c) & CBS_NOINTEGRALHEIGHT) ? below : (below - 2) / itemH * itemH + 2;
+    }
     c->dropped = true;
     c->selAtDrop = c->fieldSel = CurSel(c);
     KeepEditState(c);
-    SetWindowPos(c->list, HWND_TOP, wr.left, wr.bottom, wr.right - wr.left, listHeight,
+    SetWindowPos(c->list, HWND_TOP, wr.left, top, wr.right - wr.left, listHeight,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
     int sel = CurSel(c);
     if (sel >= 0) SendMessageA(c->list, LB_SETTOPINDEX, (WPARAM)sel, 0);

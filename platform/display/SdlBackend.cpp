@@ -168,6 +168,17 @@ public:
         return true;
     }
 
+    // A person sees the anchor only: what lies outside it is not shown.
+    bool WorkArea(RECT* rc) override {
+        HWND anchor = Anchor();
+        if (!anchor || !GetWindowRect(anchor, rc)) return false;
+        if (rc->left < 0) rc->left = 0;
+        if (rc->top < 0) rc->top = 0;
+        if (rc->right > m_screenWidth) rc->right = m_screenWidth;
+        if (rc->bottom > m_screenHeight) rc->bottom = m_screenHeight;
+        return rc->left < rc->right && rc->top < rc->bottom;
+    }
+
     void Present(const uint32_t* pixels, int width, int height, const RECT& dirty) override {
         HWND anchor = Anchor();
         if (!anchor) return;

@@ -14,7 +14,10 @@
 //     (GetMessage uses it when nothing is queued and a timer is pending);
 //   - Present() shows the screen, of which `dirty` (screen coordinates) was
 //     drawn since the last present; PresentIfChanged() calls it only when
-//     the screen generation moved since the last present.
+//     the screen generation moved since the last present;
+//   - WorkArea() gives the part of the screen a person sees, when that is
+//     less than the whole screen (pop-ups such as drop-down lists keep
+//     inside it); false: the whole screen.
 // Nothing here is exported from VORPlatform.
 #pragma once
 
@@ -35,6 +38,7 @@ public:
     // True when an event may have arrived before the timeout.
     virtual bool WaitEvents(DWORD timeoutMs) = 0;
     virtual void Present(const uint32_t* pixels, int width, int height, const RECT& dirty) = 0;
+    virtual bool WorkArea(RECT* /*rc*/) { return false; }
 
     void PresentIfChanged();
 

@@ -2,6 +2,7 @@
 // table each, the classic three-dimensional scheme.
 #include <map>
 
+#include "display/display_backend.h"
 #include "gdi/gdi_internal.h"
 #include "user/user_state.h"
 
@@ -160,7 +161,8 @@ VORAPI BOOL WINAPI SystemParametersInfoA(UINT action, UINT param, PVOID pv, UINT
     case SPI_GETWORKAREA:
         if (!pv)
             return FALSE;
-        *(RECT*)pv = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        if (vor::display::Backend* b = vor::display::Current(); !b || !b->WorkArea((RECT*)pv))
+            *(RECT*)pv = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         return TRUE;
     case SPI_GETWHEELSCROLLLINES:
         if (!pv)

@@ -2,6 +2,8 @@
 // text and edit-selection messages, typing into the edit field, the
 // drop-down list opened and closed by keys and by the mouse.
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "VorTestHost.h"
@@ -145,6 +147,55 @@ TEST_F(ComboBoxTest, TheWindowKeepsItsFieldHeightAndDropsToItsCreationHeight) {
     EXPECT_EQ(wr.bottom - wr.top, 19);
     ::SendMessageA(h, CB_GETDROPPEDCONTROLRECT, 0, (LPARAM)&dropped);
     EXPECT_EQ(dropped.bottom - dropped.top, 150);
+}
+
+// The list stays on the screen: below the box when it fits, else on the
+// side with more room, cut to whole items that fit there.
+TEST_F(ComboBoxTest, AListWithoutRoomBelowOpensAboveOrShrinksToTheRoomThereIs) {
+    HWND h = Make(CBS_DROPDOWNLIST);
+    for (const char* s : {"Damson", "Elder", "Fig", "Grape", "Guava", "Kiwi", "Lemon", "Lime", "Mango", "Melon"})
+        ::SendMessageA(h, CB_ADDSTRING, 0, (LPARAM)s);
+    RECT work;
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    const int itemH = (int)::SendMessageA(h, CB_GETITEMHEIGHT, 0, 0);
+    auto openAt = [&](int boxTop) {
+        RECT host;
+        ::GetWindowRect(HostHwnd(), &host);
+        RECT box;
+        ::GetWindowRect(h, &box);
+        // Moves the host so that the box's top is at boxTop on the screen.
+        ::SetWindowPos(HostHwnd(), nullptr, host.left, host.top + boxTop - box.top, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SendMessageA(h, CB_SHOWDROPDOWN, TRUE, 0);
+        RECT list{};
+        HWND l = OpenList(h);
+        EXPECT_NE(l, nullptr);
+        if (l) ::GetWindowRect(l, &list);
+        ::SendMessageA(h, CB_SHOWDROPDOWN, FALSE, 0);
+        ::GetWindowRect(h, &box);
+        return std::make_pair(box, list);
+    };
+    // Room below: the list hangs from the box, at its dropped height.
+    auto [box, list] = openAt(work.top + 10);
+    EXPECT_EQ(list.top, box.bottom);
+    EXPECT_EQ(list.bottom - list.top, 200 - (box.bottom - box.top) - (200 - (box.bottom - box.top) - 2) % itemH);
+    const int full = list.bottom - list.top;
+    // Near the bottom edge: the list opens above the box, as tall as before.
+    std::tie(box, list) = openAt(work.bottom - 40);
+    EXPECT_EQ(list.bottom, box.top);
+    EXPECT_EQ(list.bottom - list.top, full);
+    EXPECT_GE(list.top, work.top);
+    // A work area too short for the list on either side: the list takes
+    // the larger side's room, in whole items, and stays inside.
+    for (int i = 0; i < 100; ++i)
+        ::SendMessageA(h, CB_ADDSTRING, 0, (LPARAM)("Zucchini " + std::to_string(i)).c_str());
+    const int mid = work.top + (work.bottom - work.top) / 2;
+    ::SetWindowPos(h, nullptr, 0, 0, 200, (work.bottom - work.top) * 2, SWP_NOMOVE | SWP_NOZORDER);
+    std::tie(box, list) = openAt(mid + 30);
+    EXPECT_EQ(list.bottom, box.top);
+    EXPECT_GE(list.top, work.top);
+    EXPECT_LT(list.top - work.top, itemH);
+    EXPECT_EQ((list.bottom - list.top - 2) % itemH, 0);
 }
 
 TEST_F(ComboBoxTest, TheMouseOpensTheListAndAClickOnAnItemChoosesIt) {
