@@ -9,7 +9,10 @@ namespace {
 
 DWORD g_blinkPhaseStart = 0;
 
-void Invert(Caret& c)
+// Inverts the caret's rectangle at `at`, and then at `then` when given
+// (a move: off at the old place, on at the new one, through one device
+// context).
+void Invert(Caret& c, POINT at, const POINT* then = nullptr)
 {
     Window* w = Find(c.hwnd);
     if (!w || !IsReallyVisible(w))
@@ -17,9 +20,18 @@ void Invert(Caret& c)
     HDC hdc = GetDC(c.hwnd);
     if (!hdc)
         return;
-    RECT r = {c.pos.x, c.pos.y, c.pos.x + c.width, c.pos.y + c.height};
+    RECT r = {at.x, at.y, at.x + c.width, at.y + c.height};
     InvertRect(hdc, &r);
+    if (then) {
+        r = RECT{then->x, then->y, then->x + c.width, then->y + c.height};
+        InvertRect(hdc, &r);
+    }
     ReleaseDC(c.hwnd, hdc);
+}
+
+void Invert(Caret& c)
+{
+    Invert(c, c.pos);
 }
 
 void Off(Caret& c)
@@ -155,10 +167,20 @@ VORAPI BOOL WINAPI SetCaretPos(int x, int y)
     if (c.pos.x == x && c.pos.y == y)
         return TRUE;
     bool was = c.on;
-    Off(c);
+    POINT from = c.pos;
     c.pos = POINT{x, y};
     if (was || c.hideCount == 0) {
-        On(c);
+        Window* w = Find(c.hwnd);
+        if (was && c.hideCount == 0 && !(w && w->inPaint)) {
+            // Shown before and after: both inversions through one device context.
+            Invert(c, from, &c.pos);
+        } else {
+            if (was) {
+                Invert(c, from);
+                c.on = false;
+            }
+            On(c);
+        }
         g_blinkPhaseStart = Now();
     }
     return TRUE;

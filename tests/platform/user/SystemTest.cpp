@@ -220,6 +220,62 @@ TEST_F(SystemTest, CaretInvertsItsRectangleAndBlinks)
     EXPECT_FALSE(GetCaretPos(&p));
 }
 
+// Moving the caret takes it off at the old place and on at the new one,
+// also when the two overlap, when it is hidden, and inside a paint.
+TEST_F(SystemTest, CaretMovesLeaveOnlyTheNewPlaceInverted)
+{
+    HWND w = Make("w", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    Pump();
+    const COLORREF white = RGB(255, 255, 255), black = RGB(0, 0, 0);
+    auto row = [](int y, int x0, int x1) {
+        std::string s;
+        for (int x = x0; x < x1; ++x)
+            s += ScreenPixel(x, y) == RGB(0, 0, 0) ? '#' : '.';
+        return s;
+    };
+    ASSERT_TRUE(CreateCaret(w, nullptr, 4, 6));
+    SetCaretPos(10, 10);
+    ShowCaret(w);
+    EXPECT_EQ(row(12, 8, 20), "..####......");
+    SetCaretPos(12, 10);  // overlapping the old place
+    EXPECT_EQ(row(12, 8, 20), "....####....");
+    EXPECT_EQ(ScreenPixel(12, 15), black);
+    EXPECT_EQ(ScreenPixel(12, 16), white);
+    SetCaretPos(12, 13);  // overlapping downwards
+    EXPECT_EQ(ScreenPixel(12, 12), white);
+    EXPECT_EQ(ScreenPixel(12, 13), black);
+    EXPECT_EQ(ScreenPixel(12, 18), black);
+    EXPECT_EQ(ScreenPixel(12, 19), white);
+    HideCaret(w);
+    SetCaretPos(30, 30);
+    EXPECT_EQ(ScreenPixel(12, 13), white);
+    EXPECT_EQ(ScreenPixel(30, 30), white) << "hidden, it stays hidden";
+    ShowCaret(w);
+    EXPECT_EQ(ScreenPixel(30, 30), black);
+    // Moved by the window's own paint: shown where it is once the paint is over.
+    m_handler = [&](HWND h, UINT m, WPARAM, LPARAM, LRESULT* r) {
+        if (m == WM_PAINT && h == w) {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(h, &ps);
+            FillRect(dc, &ps.rcPaint, (HBRUSH)GetStockObject(WHITE_BRUSH));
+            SetCaretPos(50, 60);
+            EndPaint(h, &ps);
+            *r = 0;
+            return true;
+        }
+        return false;
+    };
+    InvalidateRect(w, nullptr, TRUE);
+    Pump();
+    EXPECT_EQ(ScreenPixel(30, 30), white);
+    EXPECT_EQ(row(62, 48, 56), "..####..");
+    m_handler = nullptr;
+    SetCaretPos(51, 60);
+    EXPECT_EQ(row(62, 48, 56), "...####.");
+    DestroyCaret();
+    EXPECT_EQ(row(62, 48, 56), "........");
+}
+
 TEST_F(SystemTest, CursorCalls)
 {
     HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
