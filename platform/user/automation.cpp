@@ -25,6 +25,7 @@ std::vector<ResetHook>& ResetHooks()
 void Start()
 {
     g_state = std::make_unique<State>();
+    g_liveState = g_state.get();
     display::EnsureBackend();
     gdi::Init();
     ResetSysColors();
@@ -35,7 +36,9 @@ void Start()
 
 }  // namespace
 
-State& S()
+State* g_liveState = nullptr;
+
+State& StartState()
 {
     if (!g_state)
         Start();
@@ -99,6 +102,13 @@ void ResetPlatform()
     ResetGlobalMemory();
     // GDI goes while the old state still answers any call it makes.
     gdi::Reset();
+    if (g_state) {
+        // A reset from inside a window procedure: the windows still running
+        // outlive the table.
+        for (auto& kv : g_state->windows)
+            ParkIfPinned(kv.second);
+    }
+    g_liveState = nullptr;
     g_state.reset();
     g_clock = 0;
     Start();

@@ -169,7 +169,7 @@ VORAPI LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return 0;
     }
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     switch (msg) {
     case WM_NCCREATE: {
         const CREATESTRUCTA* cs = (const CREATESTRUCTA*)lp;

@@ -15,9 +15,9 @@ void ActivateWindow(Window* top, bool byMouse)
     CBTACTIVATESTRUCT cbt = {byMouse, oldH};
     if (CallHooks(WH_CBT, HCBT_ACTIVATE, (WPARAM)newH, (LPARAM)&cbt))
         return;
-    WindowRef keepNew = Ref(top);
+    WindowPin keepNew(top);
     if (Window* old = Find(oldH)) {
-        WindowRef keepOld = Ref(old);
+        WindowPin keepOld(old);
         old->active = false;
         Send(old, WM_NCACTIVATE, FALSE, (LPARAM)newH);
         if (Find(oldH))

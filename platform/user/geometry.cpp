@@ -246,7 +246,7 @@ VORAPI BOOL WINAPI SetWindowPos(HWND hWnd, HWND after, int x, int y, int cx, int
     Window* w = Check(hWnd);
     if (!w || IsDesktop(w))
         return FALSE;
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
 
     if (cx < 0)
         cx = 0;
@@ -377,7 +377,7 @@ VORAPI BOOL WINAPI ShowWindow(HWND hWnd, int cmd)
     Window* w = Check(hWnd);
     if (!w || IsDesktop(w))
         return FALSE;
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     BOOL wasVisible = (w->style & WS_VISIBLE) != 0;
     bool show = cmd != SW_HIDE;
     if (show == (bool)wasVisible)

@@ -220,14 +220,14 @@ bool ConvertMouse(InputEvent& e)
         target = WindowAtPoint(e.pt, true);
         if (!target)
             return false;
-        WindowRef keep = Ref(target);
+        WindowPin keep(target);
         hit = (int)(LONG)Send(target, WM_NCHITTEST, 0, MAKELPARAM((WORD)(SHORT)e.pt.x, (WORD)(SHORT)e.pt.y));
         if (!Find(target->hwnd))
             return false;
         if (hit == HTTRANSPARENT)
             hit = HTNOWHERE;
     }
-    WindowRef keep = Ref(target);
+    WindowPin keep(target);
     HWND th = target->hwnd;
     if (!captured && (target->style & WS_DISABLED)) {
         // A disabled window gets no mouse input; the cursor still follows.

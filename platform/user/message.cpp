@@ -283,7 +283,7 @@ VORAPI LRESULT WINAPI SendMessageA(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
     Window* w = Check(hWnd);
     if (!w)
         return 0;
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     return Send(w, msg, wp, lp);
 }
 
@@ -419,7 +419,7 @@ VORAPI LRESULT WINAPI DispatchMessageA(const MSG* msg)
     Window* w = Check(msg->hwnd);
     if (!w)
         return 0;
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     if (msg->message == WM_PAINT)
         return SendPaint(w, msg->wParam, msg->lParam);
     return Send(w, msg->message, msg->wParam, msg->lParam);

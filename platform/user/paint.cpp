@@ -253,7 +253,7 @@ void EraseNow(Window* w, bool children)
 {
     if (!w || w->destroyed)
         return;
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     if (IsReallyVisible(w)) {
         SendNcPaint(w);
         if (w->erase && !w->destroyed) {
@@ -284,7 +284,7 @@ void EraseNow(Window* w, bool children)
 
 LRESULT SendPaint(Window* w, WPARAM wp, LPARAM lp)
 {
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     w->paintedThisDispatch = false;
     State& s = S();
     ++s.paintDepth;
@@ -303,7 +303,7 @@ void UpdateNow(Window* w, bool children)
 {
     if (!w || w->destroyed)
         return;
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     HWND h = w->hwnd;
     if (NeedsPaint(w))
         SendPaint(w, 0, 0);
@@ -374,7 +374,7 @@ VORAPI BOOL WINAPI RedrawWindow(HWND hWnd, const RECT* rc, HRGN hrgn, UINT flags
     Window* w = hWnd ? Check(hWnd) : s.desktop.get();
     if (!w)
         return FALSE;
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     if (flags & (RDW_INVALIDATE | RDW_VALIDATE | RDW_INTERNALPAINT | RDW_NOINTERNALPAINT)) {
         // rc and hrgn are in client coordinates.
         RECT ciw = ClientRectInWindow(w);
@@ -481,7 +481,7 @@ VORAPI HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT ps)
     Window* w = Check(hWnd);
     if (!w || !ps)
         return nullptr;
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     memset(ps, 0, sizeof(*ps));
     w->paintedThisDispatch = true;
     CaretHideForPaint(w);
@@ -597,7 +597,7 @@ VORAPI int WINAPI ScrollWindowEx(HWND hWnd, int dx, int dy, const RECT* prcScrol
     Window* w = Check(hWnd);
     if (!w)
         return ERROR;
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     RECT client = {0, 0, w->rcClient.right - w->rcClient.left, w->rcClient.bottom - w->rcClient.top};
     RECT src = prcScroll ? *prcScroll : client;
     RECT clip = prcClip ? *prcClip : client;

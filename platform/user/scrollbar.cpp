@@ -275,7 +275,7 @@ bool ScrollTrackingMouse(const InputEvent& e)
         s.scrollTrack = ScrollTrack();
         return false;
     }
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     int bar = s.scrollTrack.bar;
     ScrollBarState& sb = *BarState(w, bar);
     RECT wr = WindowRectScreen(w);

@@ -49,7 +49,7 @@ struct ScrollBarState {
     UINT arrows = ESB_ENABLE_BOTH;  // ESB_DISABLE_* bits
 };
 
-struct Window : std::enable_shared_from_this<Window> {
+struct Window {
     HWND hwnd = nullptr;
     std::shared_ptr<WindowClass> cls;
     WNDPROC proc = nullptr;
@@ -79,13 +79,40 @@ struct Window : std::enable_shared_from_this<Window> {
     ScrollBarState vscroll, hscroll;
     bool destroying = false;
     bool destroyed = false;
+    unsigned pins = 0;    // WindowPin objects holding the window
+    bool parked = false;  // out of the window table, kept for its pins
     bool active = false;  // top-level: draws its caption active
     std::vector<HDC> dcs;  // device contexts handed out and not released
 };
 
-// A window procedure call keeps its window alive until it returns, so a
-// window destroyed inside its own handler is never freed under it.
 using WindowRef = std::shared_ptr<Window>;
+
+// A window procedure call keeps its window alive until it returns, so a
+// window destroyed inside its own handler is never freed under it. A pin is
+// a plain count on the window (no atomic reference counting on every
+// message): a window that leaves the window table while pinned is parked
+// until its last pin goes.
+void ParkIfPinned(const WindowRef& w);
+void Unpark(Window* w);
+
+class WindowPin {
+public:
+    explicit WindowPin(Window* w) : m_w(w)
+    {
+        if (m_w)
+            ++m_w->pins;
+    }
+    ~WindowPin()
+    {
+        if (m_w && --m_w->pins == 0 && m_w->parked)
+            Unpark(m_w);
+    }
+    WindowPin(const WindowPin&) = delete;
+    WindowPin& operator=(const WindowPin&) = delete;
+
+private:
+    Window* m_w;
+};
 
 struct Timer {
     HWND hwnd = nullptr;
@@ -231,7 +258,14 @@ inline bool PtIn(const RECT& r, POINT p)
 }
 
 // ---- the state and its life ----------------------------------------------
-State& S();         // initialises the platform on first use
+// The state, initialising the platform on first use; inline, as nearly
+// every call starts with it.
+extern State* g_liveState;
+State& StartState();
+inline State& S()
+{
+    return g_liveState ? *g_liveState : StartState();
+}
 bool Initialised();
 DWORD Now();        // the platform clock
 void SetClock(DWORD ms);
@@ -239,7 +273,6 @@ void SetClock(DWORD ms);
 // ---- windows -----------------------------------------------------------------
 Window* Find(HWND hwnd);         // live windows only; sets no error
 Window* Check(HWND hwnd);        // live windows; ERROR_INVALID_WINDOW_HANDLE otherwise
-WindowRef Ref(Window* w);
 bool IsDesktop(const Window* w);
 Window* TopLevelOf(Window* w);   // the ancestor whose parent is the desktop
 bool IsReallyVisible(const Window* w);  // itself and every ancestor visible

@@ -114,7 +114,7 @@ void Unlink(Window* w)
 // WM_DESTROY to the window, then to its children (the parent first).
 void SendDestroy(Window* w)
 {
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     Send(w, WM_DESTROY, 0, 0);
     std::vector<HWND> kids;
     for (Window* c : w->children)
@@ -131,7 +131,7 @@ void SendDestroy(Window* w)
 void SendNcDestroyAndFree(Window* w)
 {
     State& s = S();
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     std::vector<HWND> kids;
     for (Window* c : w->children)
         kids.push_back(c->hwnd);
@@ -173,7 +173,11 @@ void SendNcDestroyAndFree(Window* w)
     State::FoundWindow& slot = s.found[FoundSlot(w->hwnd)];
     if (slot.hwnd == w->hwnd)
         slot = State::FoundWindow();
-    s.windows.erase(w->hwnd);
+    auto it = s.windows.find(w->hwnd);
+    if (it != s.windows.end()) {
+        ParkIfPinned(it->second);
+        s.windows.erase(it);
+    }
 }
 
 }  // namespace
@@ -204,11 +208,35 @@ Window* Check(HWND hwnd)
     return w;
 }
 
-WindowRef Ref(Window* w)
+namespace {
+
+// Windows out of the table whose procedures are still running.
+std::vector<WindowRef>& Parked()
 {
-    if (!w)
-        return nullptr;
-    return w->weak_from_this().lock();
+    static std::vector<WindowRef> parked;
+    return parked;
+}
+
+}  // namespace
+
+void ParkIfPinned(const WindowRef& w)
+{
+    if (w && w->pins > 0 && !w->parked) {
+        w->parked = true;
+        Parked().push_back(w);
+    }
+}
+
+void Unpark(Window* w)
+{
+    std::vector<WindowRef>& parked = Parked();
+    for (size_t i = 0; i < parked.size(); ++i) {
+        if (parked[i].get() == w) {
+            WindowRef last = std::move(parked[i]);  // freed after the list is consistent again
+            parked.erase(parked.begin() + (ptrdiff_t)i);
+            return;
+        }
+    }
 }
 
 bool IsDesktop(const Window* w)
@@ -238,7 +266,7 @@ LRESULT CallProc(Window* w, WNDPROC proc, UINT msg, WPARAM wp, LPARAM lp)
 {
     if (!w || !proc)
         return 0;
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     return proc(w->hwnd, msg, wp, lp);
 }
 
@@ -632,7 +660,7 @@ VORAPI BOOL WINAPI DestroyWindow(HWND hWnd)
         return FALSE;
     if (w->destroying)
         return TRUE;  // already on its way (a second call from a handler)
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     if (CallHooks(WH_CBT, HCBT_DESTROYWND, (WPARAM)hWnd, 0))
         return FALSE;
     w->destroying = true;
@@ -985,7 +1013,7 @@ VORAPI LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int index, LONG_PTR v)
     Window* w = Check(hWnd);
     if (!w)
         return 0;
-    WindowRef keep = Ref(w);
+    WindowPin keep(w);
     LONG_PTR old = 0;
     switch (index) {
     case GWLP_WNDPROC:
@@ -1086,7 +1114,7 @@ VORAPI LRESULT WINAPI CallWindowProcA(WNDPROC proc, HWND hWnd, UINT msg, WPARAM 
     if (!proc)
         return 0;
     Window* w = Find(hWnd);
-    WindowRef keep = w ? Ref(w) : nullptr;
+    WindowPin keep(w);
     return proc(hWnd, msg, wp, lp);
 }
 

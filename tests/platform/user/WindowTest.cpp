@@ -235,6 +235,75 @@ TEST_F(WindowTest, WindowDestroyingItselfInsideItsHandlerStaysSafe)
     EXPECT_EQ(m_recorder.Count(WM_LBUTTONDOWN, parent), 1);
 }
 
+// A parent's handler sends to its child, whose handler destroys them both:
+// each handler goes on with its own window gone, and what it calls answers
+// "no such window" (with the error code) instead of reaching a freed one.
+TEST_F(WindowTest, WindowsDestroyedUnderNestedHandlersStaySafe)
+{
+    HWND parent = Make("parent", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200);
+    HWND child = Make("child", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, parent);
+    LRESULT childAfter = -1, parentAfter = -1;
+    DWORD childError = 0, parentError = 0;
+    m_handler = [&](HWND h, UINT m, WPARAM, LPARAM, LRESULT* r) {
+        if (m == WM_USER && h == parent) {
+            *r = SendMessageA(child, WM_USER + 1, 0, 0);
+            SetLastError(0);
+            parentAfter = SendMessageA(parent, WM_USER + 2, 0, 0) + DefWindowProcA(parent, WM_GETTEXTLENGTH, 0, 0);
+            parentError = GetLastError();
+            return true;
+        }
+        if (m == WM_USER + 1 && h == child) {
+            DestroyWindow(parent);
+            SetLastError(0);
+            childAfter = SendMessageA(child, WM_USER + 2, 0, 0) +
+                         CallWindowProcA(DefWindowProcA, child, WM_GETTEXTLENGTH, 0, 0);
+            childError = GetLastError();
+            *r = 7;
+            return true;
+        }
+        return false;
+    };
+    EXPECT_EQ(SendMessageA(parent, WM_USER, 0, 0), 7);
+    EXPECT_FALSE(IsWindow(parent));
+    EXPECT_FALSE(IsWindow(child));
+    EXPECT_EQ(childAfter, 0);
+    EXPECT_EQ(parentAfter, 0);
+    EXPECT_EQ(childError, (DWORD)ERROR_INVALID_WINDOW_HANDLE);
+    EXPECT_EQ(parentError, (DWORD)ERROR_INVALID_WINDOW_HANDLE);
+    EXPECT_EQ(m_recorder.Count(WM_USER + 2), 0);
+    EXPECT_EQ(m_recorder.Count(WM_NCDESTROY, child), 1);
+    EXPECT_EQ(m_recorder.Count(WM_NCDESTROY, parent), 1);
+    // A window made afterwards works as any other.
+    HWND next = Make("next", WS_POPUP, 0, 0, 10, 10);
+    EXPECT_EQ(SendMessageA(next, WM_GETTEXTLENGTH, 0, 0), 4);
+}
+
+// A reset of the platform from inside a window procedure: the procedures
+// still running return into windows of the old platform, which must live
+// until they have returned.
+TEST_F(WindowTest, ResetInsideAWindowProcedureLetsTheRunningProceduresReturn)
+{
+    HWND parent = Make("parent", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200);
+    HWND child = Make("child", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, parent);
+    m_handler = [&](HWND h, UINT m, WPARAM, LPARAM, LRESULT* r) {
+        if (m == WM_USER && h == parent) {
+            *r = SendMessageA(child, WM_USER + 1, 0, 0) + 1;
+            return true;
+        }
+        if (m == WM_USER + 1 && h == child) {
+            m_handler = nullptr;
+            VorPlatformReset();
+            *r = 5;
+            return true;
+        }
+        return false;
+    };
+    EXPECT_EQ(SendMessageA(parent, WM_USER, 0, 0), 6);
+    EXPECT_FALSE(IsWindow(parent));
+    EXPECT_FALSE(IsWindow(child));
+    EXPECT_EQ(GetWindow(GetDesktopWindow(), GW_CHILD), nullptr);
+}
+
 TEST_F(WindowTest, DestroyInsideCreateFailsTheCreation)
 {
     m_handler = [](HWND h, UINT m, WPARAM, LPARAM, LRESULT* r) {
