@@ -16,7 +16,9 @@ namespace vor::afx {
 
 namespace {
 
-thread_local ThreadState t_threadState;
+// In the initial thread-local block, as the USER room's last error: read on
+// every message the framework dispatches.
+thread_local ThreadState t_threadState __attribute__((tls_model("initial-exec")));
 
 std::string LowerCase(LPCTSTR psz)
 {

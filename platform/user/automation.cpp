@@ -45,10 +45,6 @@ State& StartState()
     return *g_state;
 }
 
-bool Initialised()
-{
-    return g_state != nullptr;
-}
 
 DWORD Now()
 {

@@ -266,14 +266,43 @@ inline State& S()
 {
     return g_liveState ? *g_liveState : StartState();
 }
-bool Initialised();
+inline bool Initialised()
+{
+    return g_liveState != nullptr;
+}
 DWORD Now();        // the platform clock
 void SetClock(DWORD ms);
 
 // ---- windows -----------------------------------------------------------------
-Window* Find(HWND hwnd);         // live windows only; sets no error
-Window* Check(HWND hwnd);        // live windows; ERROR_INVALID_WINDOW_HANDLE otherwise
-bool IsDesktop(const Window* w);
+// Live windows only; sets no error. The latest lookup of a handle's slot
+// answers without the table.
+Window* FindInTable(HWND hwnd);
+// Handles step by 4: the next bits choose the lookup slot.
+inline size_t FoundSlot(HWND hwnd)
+{
+    return ((uintptr_t)hwnd >> 2) % State::kFoundSlots;
+}
+inline Window* Find(HWND hwnd)
+{
+    if (!hwnd)
+        return nullptr;
+    const State::FoundWindow& slot = S().found[FoundSlot(hwnd)];
+    if (slot.hwnd != hwnd)
+        return FindInTable(hwnd);
+    return slot.window->destroyed ? nullptr : slot.window;
+}
+// Live windows; ERROR_INVALID_WINDOW_HANDLE otherwise.
+inline Window* Check(HWND hwnd)
+{
+    Window* w = Find(hwnd);
+    if (!w)
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return w;
+}
+inline bool IsDesktop(const Window* w)
+{
+    return w && g_liveState && g_liveState->desktop.get() == w;
+}
 Window* TopLevelOf(Window* w);   // the ancestor whose parent is the desktop
 bool IsReallyVisible(const Window* w);  // itself and every ancestor visible
 LRESULT CallProc(Window* w, WNDPROC proc, UINT msg, WPARAM wp, LPARAM lp);

@@ -88,12 +88,6 @@ LRESULT CALLBACK DesktopProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-// Handles step by 4: the next bits choose the lookup slot.
-size_t FoundSlot(HWND hwnd)
-{
-    return ((uintptr_t)hwnd >> 2) % State::kFoundSlots;
-}
-
 HWND NewHandle()
 {
     State& s = S();
@@ -184,28 +178,16 @@ void SendNcDestroyAndFree(Window* w)
 
 // ---------------------------------------------------------------------------
 
-Window* Find(HWND hwnd)
+Window* FindInTable(HWND hwnd)
 {
-    if (!hwnd)
-        return nullptr;
     State& s = S();
+    auto it = s.windows.find(hwnd);
+    if (it == s.windows.end())
+        return nullptr;
     State::FoundWindow& slot = s.found[FoundSlot(hwnd)];
-    if (slot.hwnd != hwnd) {
-        auto it = s.windows.find(hwnd);
-        if (it == s.windows.end())
-            return nullptr;
-        slot.hwnd = hwnd;
-        slot.window = it->second.get();
-    }
+    slot.hwnd = hwnd;
+    slot.window = it->second.get();
     return slot.window->destroyed ? nullptr : slot.window;
-}
-
-Window* Check(HWND hwnd)
-{
-    Window* w = Find(hwnd);
-    if (!w)
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return w;
 }
 
 namespace {
@@ -237,11 +219,6 @@ void Unpark(Window* w)
             return;
         }
     }
-}
-
-bool IsDesktop(const Window* w)
-{
-    return w && Initialised() && S().desktop.get() == w;
 }
 
 Window* TopLevelOf(Window* w)
