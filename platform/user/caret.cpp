@@ -8,6 +8,13 @@ namespace vor::user {
 namespace {
 
 DWORD g_blinkPhaseStart = 0;
+DWORD g_caretClockSeen = 0;  // the real clock when the caret last followed it
+
+// Whether the caret turns over at all: shown, with a blink time.
+bool Blinks(const State& s)
+{
+    return s.caret.hwnd && s.caret.hideCount == 0 && s.caretBlinkTime != 0 && s.caretBlinkTime != INFINITE;
+}
 
 // Inverts the caret's rectangle at `at`, and then at `then` when given
 // (a move: off at the old place, on at the new one, through one device
@@ -77,7 +84,12 @@ void CaretAdvance(DWORD from, DWORD to)
 {
     State& s = S();
     Caret& c = s.caret;
-    if (!c.hwnd || c.hideCount != 0 || s.caretBlinkTime == 0 || s.caretBlinkTime == INFINITE)
+    if (!Blinks(s))
+        return;
+    // Time before the caret was last shown or moved does not count.
+    if ((LONG)(from - g_blinkPhaseStart) < 0)
+        from = g_blinkPhaseStart;
+    if ((LONG)(to - from) <= 0)
         return;
     DWORD period = s.caretBlinkTime;
     DWORD before = (from - g_blinkPhaseStart) / period;
@@ -88,6 +100,23 @@ void CaretAdvance(DWORD from, DWORD to)
         Off(c);
     else
         On(c);
+}
+
+void CaretFollowClock(DWORD now)
+{
+    CaretAdvance(g_caretClockSeen, now);
+    g_caretClockSeen = now;
+}
+
+DWORD CaretNextTurn(DWORD now)
+{
+    State& s = S();
+    if (!Blinks(s))
+        return INFINITE;
+    DWORD since = now - g_blinkPhaseStart;
+    if ((LONG)since < 0)
+        since = 0;
+    return s.caretBlinkTime - since % s.caretBlinkTime;
 }
 
 void DestroyCaretOf(HWND hwnd)

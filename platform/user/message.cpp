@@ -75,6 +75,8 @@ void PresentFrame(bool idle)
     if (s.paintDepth > 0)
         return;
     DWORD now = Now();
+    // The caret blinks in real time; each turn shows in the frame.
+    CaretFollowClock(now);
     if (!idle && now - lastPresent < kFrameMs)
         return;
     lastPresent = now;
@@ -362,6 +364,7 @@ VORAPI BOOL WINAPI GetMessageA(LPMSG msg, HWND hWnd, UINT lo, UINT hi)
             // or the next timer.
             DWORD now = Now();
             DWORD wait = any ? ((LONG)(due - now) > 0 ? due - now : 0) : 250;
+            wait = std::min(wait, CaretNextTurn(now));
             b->WaitEvents(wait);
             continue;
         }

@@ -393,6 +393,11 @@ void ResetCursors();
 void CaretHideForPaint(Window* w);
 void CaretShowAfterPaint(Window* w);
 void CaretAdvance(DWORD from, DWORD to);
+// With a real clock: the caret turns over for the time passed since it last
+// followed the clock, and how long until it turns over next (INFINITE when
+// it does not blink).
+void CaretFollowClock(DWORD now);
+DWORD CaretNextTurn(DWORD now);
 void DestroyCaretOf(HWND hwnd);
 
 // ---- kernel (kernel.cpp) ---------------------------------------------------------------
