@@ -46,14 +46,7 @@ CVORInPlaceListCtrl::~CVORInPlaceListCtrl()
     // Row records first (also those of rows the list view lost behind the
     // grid's back), then the column records; the set, the editors and the
     // list-view part go with the members and the base.
-    POSITION pos = m_mapItems.GetStartPosition();
-    while (pos != NULL) {
-        CVORInPlaceListItem* pItem = NULL;
-        BOOL bDummy = FALSE;
-        m_mapItems.GetNextAssoc(pos, pItem, bDummy);
-        delete pItem;
-    }
-    m_mapItems.RemoveAll();
+    m_mapItems.DeleteAll();
     ForgetRowLookup();
     // The list view outlives this point (the base class destroys the
     // window): its data values must not keep the freed addresses.
@@ -151,28 +144,17 @@ CVORInPlaceListItem* CVORInPlaceListCtrl::FindListItem(int nRow)
     if (!IsRowInRange(nRow))
         return NULL;
     CVORInPlaceListItem* pItem = (CVORInPlaceListItem*)CListCtrl::GetItemData(nRow);
-    BOOL bKnown = FALSE;
-    if (pItem == NULL || !m_mapItems.Lookup(pItem, bKnown))
+    if (!m_mapItems.Lookup(pItem))
         return NULL;
     RememberRow(nRow, pItem);
     return pItem;
-}
-
-void CVORInPlaceListCtrl::AddRecord(CVORInPlaceListItem* pItem)
-{
-    // The map does not grow its table by itself: keep the chains short so
-    // that every row's lookup stays constant time however many rows exist.
-    if ((UINT)m_mapItems.GetCount() >= m_mapItems.GetHashTableSize())
-        m_mapItems.InitHashTable(m_mapItems.GetHashTableSize() * 2 + 1);
-    m_mapItems.SetAt(pItem, TRUE);
 }
 
 void CVORInPlaceListCtrl::FreeRecord(CVORInPlaceListItem* pItem)
 {
     if (pItem == m_pKnownItem)
         ForgetRowLookup();
-    if (pItem != NULL && m_mapItems.RemoveKey(pItem))
-        delete pItem;
+    m_mapItems.Delete(pItem);
 }
 
 CVORInPlaceListItem* CVORInPlaceListCtrl::GetListItem(int nRow)
@@ -187,11 +169,10 @@ CVORInPlaceListItem* CVORInPlaceListCtrl::GetListItem(int nRow)
 
 CVORInPlaceListItem* CVORInPlaceListCtrl::AttachNewRecord(int nRow)
 {
-    CVORInPlaceListItem* pItem = new CVORInPlaceListItem;
+    CVORInPlaceListItem* pItem = m_mapItems.New();
     // Room for a cell a column at the first cell, without changing the
     // row's size: the cells are still made one by one as they are reached.
     pItem->m_arrCells.SetSize(0, GetColumnCount());
-    AddRecord(pItem);
     BOOL bWasAttaching = m_bAttachingRecord;
     m_bAttachingRecord = TRUE;
     // The owner hears of this write and may change the rows meanwhile: the
@@ -419,14 +400,7 @@ int CVORInPlaceListCtrl::DeleteAllItems()
     for (int i = CListCtrl::GetItemCount() - 1; i >= 0; --i)
         DeleteItem(i);
     ForgetRowLookup();
-    POSITION pos = m_mapItems.GetStartPosition();
-    while (pos != NULL) {
-        CVORInPlaceListItem* pItem = NULL;
-        BOOL bDummy = FALSE;
-        m_mapItems.GetNextAssoc(pos, pItem, bDummy);
-        delete pItem;
-    }
-    m_mapItems.RemoveAll();
+    m_mapItems.DeleteAll();
     return 1;
 }
 
@@ -455,16 +429,20 @@ int CVORInPlaceListCtrl::SetItemText(int nRow, int nCol, const char* lpszText)
     CVORInPlaceListItem* pItem = GetListItem(nRow);
     if (pItem == NULL)
         return 1;
-    CVORInPlaceListCell* pCell = nCol >= 0 ? pItem->GetListCell(nCol) : NULL;
-    const BOOL bChanged = pCell != NULL && pCell->m_strText != (lpszText != NULL ? lpszText : "");
-    pItem->SetCellText(nCol, lpszText);
     // A changed text on the screen is drawn again, as the list view does
     // for the texts it keeps itself. Only rows of the last paint can be on
     // the screen without waiting for a paint of their own (a scroll, resize,
     // insertion or deletion that shows other rows invalidates them), so the
-    // others cost nothing here.
-    if (bChanged && nRow >= m_nPaintedTop && nRow <= m_nPaintedBottom)
-        InvalidateRowIfShown(nRow);
+    // others cost nothing here, not even the comparison.
+    if (nRow >= m_nPaintedTop && nRow <= m_nPaintedBottom) {
+        CVORInPlaceListCell* pCell = nCol >= 0 ? pItem->GetListCell(nCol) : NULL;
+        const BOOL bChanged = pCell != NULL && pCell->m_strText != (lpszText != NULL ? lpszText : "");
+        pItem->SetCellText(nCol, lpszText);
+        if (bChanged)
+            InvalidateRowIfShown(nRow);
+    } else {
+        pItem->SetCellText(nCol, lpszText);
+    }
     if (nRow != m_nCurRow || nCol != m_nCurCol || nCol < 0)
         return 1;
 

@@ -75,6 +75,7 @@
 #include "VORInPlaceListCell.h"
 #include "VORInPlaceListColumn.h"
 #include "VORInPlaceListItem.h"
+#include "VORInPlaceListItemPool.h"
 #include "VORInPlaceNotify.h"
 #include "VORInPlaceEdit.h"
 #include "VORInPlaceComboBox.h"
@@ -178,7 +179,9 @@ public:
     CVORInPlaceComboBox m_wndCombo;
     CVORInPlaceButton m_wndButton;
     // Every row record the grid created and has not freed; the grid owns them.
-    CMap<CVORInPlaceListItem*, CVORInPlaceListItem*, BOOL, BOOL> m_mapItems;
+    // The records live in the pool's slots: an address is in the set when it
+    // starts one of the pool's live slots.
+    CVORInPlaceListItemPool m_mapItems;
     CArray<CVORInPlaceListColumn, CVORInPlaceListColumn&> m_arrColumns;
 
 protected:
@@ -211,8 +214,6 @@ private:
     // The row's record when its data value is one of ours, else null;
     // creates nothing.
     CVORInPlaceListItem* FindListItem(int nRow);
-    // Records a new row record in m_mapItems, keeping lookups constant time.
-    void AddRecord(CVORInPlaceListItem* pItem);
     // A new record written into the data value of an item in range that has
     // none of the grid's.
     CVORInPlaceListItem* AttachNewRecord(int nRow);

@@ -38,17 +38,17 @@ int CVORInPlaceListItem::IndexOfCell(const CVORInPlaceListCell& ref) const {
 }
 
 CVORInPlaceListCell* CVORInPlaceListItem::GetListCell(int nIndex) {
+    if (nIndex >= 0 && nIndex < m_arrCells.GetSize())
+        return m_arrCells.GetData() + nIndex;
     // INT_MAX + 1 cells cannot be counted; refuse rather than wrap the size.
     if (nIndex < 0 || nIndex == INT_MAX)
         return NULL;
-    if (nIndex >= m_arrCells.GetSize()) {
-        try {
-            m_arrCells.SetSize(nIndex + 1);
-        } catch (const std::bad_alloc&) {
-            return NULL;  // the row keeps the cells it had
-        }
+    try {
+        m_arrCells.SetSize(nIndex + 1);
+    } catch (const std::bad_alloc&) {
+        return NULL;  // the row keeps the cells it had
     }
-    return &m_arrCells[nIndex];
+    return m_arrCells.GetData() + nIndex;
 }
 
 CString CVORInPlaceListItem::GetCellText(int nIndex) {

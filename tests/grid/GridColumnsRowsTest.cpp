@@ -256,6 +256,54 @@ TEST_F(GridTest, AValueWrittenIntoTheListViewIsNeverTakenForARecord)
     EXPECT_EQ(g.m_mapItems.GetCount(), 0);
 }
 
+TEST_F(GridTest, AddressesThatAreNotLiveRecordsOfThisGridAreNeverTakenForOne)
+{
+    CVORInPlaceListCtrl& g = MakeGrid({50, 60}, 4);
+    CListCtrl& list = g;
+    // A second grid on the same host, with a record of its own.
+    CVORInPlaceListCtrl other;
+    ASSERT_TRUE(CreateOnHost(other, kGridStyle, CRect(10, 220, 200, 300), kGridId + 1));
+    other.InsertColumn(0, "x", LVCFMT_LEFT, 40);
+    other.InsertItem(0, "theirs");
+    CVORInPlaceListItem* pTheirs = other.GetListItem(0);
+    // A record of this grid freed by DeleteItem (its address is stale).
+    CVORInPlaceListItem* pFreed = g.GetListItem(3);
+    ASSERT_EQ(g.DeleteItem(3), 1);
+    CVORInPlaceListItem* pRow0 = g.GetListItem(0);
+    ASSERT_EQ(g.m_mapItems.GetCount(), 3);
+
+    // The stale address first: a new record may take its place later.
+    struct Case {
+        const char* name;
+        DWORD_PTR value;
+    } cases[] = {
+        {"a stale record", (DWORD_PTR)pFreed},
+        {"another grid's record", (DWORD_PTR)pTheirs},
+        {"inside a live record", (DWORD_PTR)pRow0 + 8},
+    };
+    for (const Case& c : cases) {
+        list.SetItemData(2, c.value);
+        const int nRecords = g.m_mapItems.GetCount();
+        EXPECT_EQ(g.DeleteItem(2), 1) << c.name;
+        EXPECT_EQ(g.m_mapItems.GetCount(), nRecords) << c.name << ": nothing freed";
+        list.SetItemData(1, c.value);
+        CVORInPlaceListItem* pNew = g.GetListItem(1);
+        // A fresh record (which may reuse the stale one's place).
+        EXPECT_TRUE(g.m_mapItems.Lookup(pNew)) << c.name;
+        EXPECT_TRUE(c.value == (DWORD_PTR)pFreed || (DWORD_PTR)pNew != c.value) << c.name;
+        EXPECT_TRUE(g.GetItemText(1, 1).IsEmpty()) << c.name;
+        g.InsertItem(2, "again");
+    }
+    // The records stayed intact and are each freed once.
+    EXPECT_EQ(other.GetItemText(0, 0), CString("theirs"));
+    EXPECT_EQ(g.GetItemText(0, 1), CString("r0c1"));
+    EXPECT_EQ(g.DeleteAllItems(), 1);
+    EXPECT_EQ(g.m_mapItems.GetCount(), 0);
+    EXPECT_EQ(other.m_mapItems.GetCount(), 1);
+    EXPECT_EQ(other.GetListItem(0), pTheirs);
+    other.DestroyWindow();
+}
+
 TEST_F(GridTest, CellSettersSetTheirFieldsOnly)
 {
     CVORInPlaceListCtrl& g = MakeGrid({50, 60}, 2);

@@ -214,9 +214,8 @@ protected:
         // Every data value is one of the grid's records; texts and values are the model's.
         for (int r = 0; r < nRows; ++r) {
             const DWORD_PTR raw = G().RawData(r);
-            BOOL b;
             if (raw) {
-                ASSERT_TRUE(G().m_mapItems.Lookup((CVORInPlaceListItem*)raw, b)) << "row " << r;
+                ASSERT_TRUE(G().m_mapItems.Lookup((const void*)raw)) << "row " << r;
             }
             ASSERT_EQ(G().GetItemData(r), m_model.data[(size_t)r]) << "row " << r;
             for (int c = 0; c < (int)m_model.columns.size() + 1; ++c)
