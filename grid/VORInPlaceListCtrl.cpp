@@ -37,7 +37,12 @@ CVORInPlaceListCtrl::CVORInPlaceListCtrl()
       m_nItemMessages(0),
       m_geometry(),
       m_hGeometryWnd(NULL),
-      m_bGeometryKnown(FALSE)
+      m_bGeometryKnown(FALSE),
+      m_hRowTarget(NULL),
+      m_hRowDC(NULL),
+      m_hRowBitmap(NULL),
+      m_hRowOldBitmap(NULL),
+      m_sizeRowCanvas(0, 0)
 {
 }
 
@@ -46,6 +51,7 @@ CVORInPlaceListCtrl::~CVORInPlaceListCtrl()
     // Row records first (also those of rows the list view lost behind the
     // grid's back), then the column records; the set, the editors and the
     // list-view part go with the members and the base.
+    ReleaseRowCanvas();
     m_mapItems.DeleteAll();
     ForgetRowLookup();
     // The list view outlives this point (the base class destroys the
@@ -84,6 +90,7 @@ BOOL CVORInPlaceListCtrl::LeavesItemsAlone(UINT message)
     case LVM_GETIMAGELIST:
     case LVM_HITTEST:
     case LVM_SUBITEMHITTEST:
+    case WM_GETFONT:
         return TRUE;
     default:
         return FALSE;

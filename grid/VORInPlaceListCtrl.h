@@ -268,6 +268,7 @@ private:
         CRect rcTopRow;
         int nRowHeight;
         BOOL bNormalImages;
+        HIMAGELIST hNormalImages;
         std::vector<int> widths;
     };
     const CGeometry* CurrentGeometry(DWORD dwStyle);
@@ -296,4 +297,17 @@ private:
     CGeometry m_geometry;
     HWND m_hGeometryWnd;
     BOOL m_bGeometryKnown;
+
+    // The row bitmap shared by the rows of one paint: the paint's memory
+    // context the rows are drawn for (null outside a paint), and the memory
+    // context, bitmap and size of the last row drawn for it.
+    void ReleaseRowCanvas();
+    HDC m_hRowTarget;
+    HDC m_hRowDC;
+    HBITMAP m_hRowBitmap;
+    HGDIOBJ m_hRowOldBitmap;
+    CSize m_sizeRowCanvas;
+    // Per-row scratch of DrawItem, kept to spare an allocation a row.
+    std::vector<int> m_drawWidths;
+    std::vector<int> m_drawLogical;
 };

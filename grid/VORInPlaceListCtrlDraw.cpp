@@ -54,13 +54,30 @@ void CVORInPlaceListCtrl::OnPaint()
     // owner-drawn one asks DrawItem for each.
     m_nPaintedTop = CListCtrl::GetTopIndex();
     m_nPaintedBottom = m_nPaintedTop + CListCtrl::GetCountPerPage();
+    const HDC hOuterTarget = m_hRowTarget;
+    m_hRowTarget = hMemDC;  // the rows of this paint share one row bitmap
     DefWindowProc(WM_PAINT, (WPARAM)hMemDC, 0);
+    ReleaseRowCanvas();
+    m_hRowTarget = hOuterTarget;
 
     ::BitBlt(dc.GetSafeHdc(), rcClient.left, rcClient.top, rcClient.Width(), rcClient.Height(), hMemDC, 0, 0,
              SRCCOPY);
     ::SelectObject(hMemDC, hOldBitmap);
     ::DeleteDC(hMemDC);
     ::DeleteObject(hBitmap);
+}
+
+void CVORInPlaceListCtrl::ReleaseRowCanvas()
+{
+    if (m_hRowDC == NULL)
+        return;
+    ::SelectObject(m_hRowDC, m_hRowOldBitmap);
+    ::DeleteDC(m_hRowDC);
+    ::DeleteObject(m_hRowBitmap);
+    m_hRowDC = NULL;
+    m_hRowBitmap = NULL;
+    m_hRowOldBitmap = NULL;
+    m_sizeRowCanvas = CSize(0, 0);
 }
 
 void CVORInPlaceListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
@@ -77,41 +94,76 @@ void CVORInPlaceListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     if (!IsRowInRange(nRow))
         return;
 
+    // The row is drawn into a bitmap of its own, then copied. Within one
+    // paint of the grid the rows share one memory context and bitmap while
+    // they are of one size: every pixel of it is painted again below.
     HDC hDC = lpDrawItemStruct->hDC;  // borrowed: never changed or deleted
-    HDC hMemDC = ::CreateCompatibleDC(hDC);
-    if (hMemDC == NULL)
-        return;
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hDC, rcItem.Width(), rcItem.Height());
-    if (hBitmap == NULL) {
-        ::DeleteDC(hMemDC);
-        return;
+    const CSize size(rcItem.Width(), rcItem.Height());
+    const BOOL bShared = hDC == m_hRowTarget;
+    const BOOL bReused = bShared && m_hRowDC != NULL && m_sizeRowCanvas == size;
+    HDC hMemDC = bReused ? m_hRowDC : NULL;
+    HBITMAP hBitmap = bReused ? m_hRowBitmap : NULL;
+    HGDIOBJ hOldBitmap = bReused ? m_hRowOldBitmap : NULL;
+    if (!bReused) {
+        if (bShared)
+            ReleaseRowCanvas();
+        hMemDC = ::CreateCompatibleDC(hDC);
+        if (hMemDC == NULL)
+            return;
+        hBitmap = ::CreateCompatibleBitmap(hDC, size.cx, size.cy);
+        if (hBitmap == NULL) {
+            ::DeleteDC(hMemDC);
+            return;
+        }
+        hOldBitmap = ::SelectObject(hMemDC, hBitmap);
+        if (bShared) {
+            m_hRowDC = hMemDC;
+            m_hRowBitmap = hBitmap;
+            m_hRowOldBitmap = hOldBitmap;
+            m_sizeRowCanvas = size;
+        }
     }
-    HGDIOBJ hOldBitmap = ::SelectObject(hMemDC, hBitmap);
 
     CVORInPlaceListItem* pItem = GetListItem(nRow);
-
-    // Widths once per row, and the logical column of every position.
-    const int nColumns = GetHeaderCount();
-    std::vector<int> widths((size_t)nColumns, 0);
-    for (int i = 0; i < nColumns; ++i)
-        widths[(size_t)i] = CListCtrl::GetColumnWidth(i);
-    std::vector<int> logical((size_t)nColumns, -1);
-    for (int c = GetColumnCount() - 1; c >= 0; --c) {
-        const int nReal = m_arrColumns[c].m_nRealColumn;
-        if (nReal >= 0 && nReal < nColumns)
-            logical[(size_t)nReal] = c;  // the smallest logical column wins
-    }
-
     if (nRow == m_nCurRow)
         PlaceEditorOnCurrentCell();
 
-    HIMAGELIST hImages = (HIMAGELIST)::SendMessage(m_hWnd, LVM_GETIMAGELIST, LVSIL_NORMAL, 0);
+    // The list-view columns' widths: from the layout the grid keeps while
+    // only queries reach the list view (read once for all rows of a paint),
+    // else asked for this row.
+    const std::vector<int>* pWidths = NULL;
+    HIMAGELIST hImages = NULL;
+    const CGeometry* pGeometry = CurrentGeometry(GetStyle());
+    if (pGeometry != NULL) {
+        pWidths = &pGeometry->widths;
+        hImages = pGeometry->hNormalImages;
+    } else {
+        const int nHeader = GetHeaderCount();
+        m_drawWidths.assign((size_t)nHeader, 0);
+        for (int i = 0; i < nHeader; ++i)
+            m_drawWidths[(size_t)i] = CListCtrl::GetColumnWidth(i);
+        pWidths = &m_drawWidths;
+        hImages = (HIMAGELIST)::SendMessage(m_hWnd, LVM_GETIMAGELIST, LVSIL_NORMAL, 0);
+    }
+    const std::vector<int>& widths = *pWidths;
+    const int nColumns = (int)widths.size();
+    // The logical column of every position.
+    m_drawLogical.assign((size_t)nColumns, -1);
+    for (int c = GetColumnCount() - 1; c >= 0; --c) {
+        const int nReal = m_arrColumns[c].m_nRealColumn;
+        if (nReal >= 0 && nReal < nColumns)
+            m_drawLogical[(size_t)nReal] = c;  // the smallest logical column wins
+    }
+
     const UINT nState = CListCtrl::GetItemState(nRow, LVIS_SELECTED | LVIS_FOCUSED);
     const BOOL bSelected = (nState & LVIS_SELECTED) != 0;
     const BOOL bEditColours = bSelected && (nState & LVIS_FOCUSED) && m_bEditable;
     const int nCurPos = LCtoRC(m_nCurCol);
     HFONT hFont = (HFONT)::SendMessage(m_hWnd, WM_GETFONT, 0, 0);
 
+    // One brush for a run of cells of one colour.
+    HBRUSH hBrush = NULL;
+    COLORREF crBrush = 0;
     int x = rcItem.left;
     for (int i = 0; i < nColumns; ++i) {
         if (i > 0)
@@ -137,37 +189,55 @@ void CVORInPlaceListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
             crBk = m_crSelBk;
         }
 
-        // The pen has the fill colour: no grid lines.
-        HBRUSH hBrush = ::CreateSolidBrush(crBk);
-        HPEN hPen = ::CreatePen(PS_SOLID, 1, crBk);
-        HGDIOBJ hOldBrush = ::SelectObject(hMemDC, hBrush);
-        HGDIOBJ hOldPen = ::SelectObject(hMemDC, hPen);
-        ::Rectangle(hMemDC, rcCell.left, rcCell.top, rcCell.right, rcCell.bottom);
-        ::SelectObject(hMemDC, hOldPen);
-        ::SelectObject(hMemDC, hOldBrush);
-        ::DeleteObject(hPen);
-        ::DeleteObject(hBrush);
+        // The whole cell in its background colour, no grid lines: what a
+        // rectangle outlined with a one-pixel pen of the fill colour covers.
+        if (hBrush == NULL || crBrush != crBk) {
+            if (hBrush != NULL)
+                ::DeleteObject(hBrush);
+            hBrush = ::CreateSolidBrush(crBk);
+            crBrush = crBk;
+        }
+        if (hBrush != NULL)
+            ::FillRect(hMemDC, &rcCell, hBrush);
 
         if (i == 0 && hImages != NULL && pItem != NULL && pItem->m_nImage >= 0)
             ImageList_Draw(hImages, pItem->m_nImage, hMemDC, 0, 0, ILD_TRANSPARENT);
 
-        CString strText;
-        if (pItem != NULL && logical[(size_t)i] >= 0)
-            strText = pItem->GetCellText(logical[(size_t)i]);
-        if (!strText.IsEmpty()) {
+        const int nLogical = m_drawLogical[(size_t)i];
+        const CVORInPlaceListCell* pCell =
+            pItem != NULL && nLogical >= 0 ? pItem->GetListCell(nLogical) : NULL;
+        if (pCell != NULL && !pCell->m_strText.IsEmpty()) {
             const int nOldMode = ::SetBkMode(hMemDC, TRANSPARENT);
             HGDIOBJ hOldFont = hFont != NULL ? ::SelectObject(hMemDC, hFont) : NULL;
             const COLORREF crOldText = ::SetTextColor(hMemDC, crText);
-            ::DrawText(hMemDC, strText, strText.GetLength(), &rcText, kTextFormat);
+            ::DrawText(hMemDC, pCell->m_strText, pCell->m_strText.GetLength(), &rcText, kTextFormat);
             ::SetTextColor(hMemDC, crOldText);
             ::SetBkMode(hMemDC, nOldMode);
             if (hOldFont != NULL)
                 ::SelectObject(hMemDC, hOldFont);
         }
     }
+    if (hBrush != NULL)
+        ::DeleteObject(hBrush);
+    // A shared bitmap keeps the last row's pixels where no cell reaches
+    // (right of the last column, or no column at all): black, as a new one is.
+    if (bReused) {
+        long long nCovered = 0;
+        if (nColumns > 0) {
+            nCovered = 1;
+            for (int i = 0; i < nColumns; ++i)
+                nCovered += widths[(size_t)i];
+        }
+        if (nCovered < size.cx) {
+            CRect rcRest((int)(nCovered < 0 ? 0 : nCovered), 0, size.cx, size.cy);
+            ::FillRect(hMemDC, &rcRest, (HBRUSH)::GetStockObject(BLACK_BRUSH));
+        }
+    }
 
-    ::BitBlt(hDC, rcItem.left, rcItem.top, rcItem.Width(), rcItem.Height(), hMemDC, 0, 0, SRCCOPY);
-    ::SelectObject(hMemDC, hOldBitmap);
-    ::DeleteDC(hMemDC);
-    ::DeleteObject(hBitmap);
+    ::BitBlt(hDC, rcItem.left, rcItem.top, size.cx, size.cy, hMemDC, 0, 0, SRCCOPY);
+    if (!bShared) {
+        ::SelectObject(hMemDC, hOldBitmap);
+        ::DeleteDC(hMemDC);
+        ::DeleteObject(hBitmap);
+    }
 }

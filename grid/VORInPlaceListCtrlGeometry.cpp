@@ -62,7 +62,8 @@ const CVORInPlaceListCtrl::CGeometry* CVORInPlaceListCtrl::CurrentGeometry(DWORD
     g.widths.resize((size_t)nColumns);
     for (int c = 0; c < nColumns; ++c)
         g.widths[(size_t)c] = CListCtrl::GetColumnWidth(c);
-    g.bNormalImages = ::SendMessage(m_hWnd, LVM_GETIMAGELIST, LVSIL_NORMAL, 0) != 0;
+    g.hNormalImages = (HIMAGELIST)::SendMessage(m_hWnd, LVM_GETIMAGELIST, LVSIL_NORMAL, 0);
+    g.bNormalImages = g.hNormalImages != NULL;
     if (m_nItemMessages != nMessages)
         return NULL;  // something answered with a change after all: ask again next time
     m_hGeometryWnd = m_hWnd;

@@ -256,6 +256,27 @@ TEST_F(GridDrawTest, PaintingLeavesNoGdiObjectBehind)
     EXPECT_EQ(VorGdiObjectCount(0), nBefore);
 }
 
+TEST_F(GridDrawTest, APaintAsksForTheColumnWidthsOnceForAllItsRows)
+{
+    CVORInPlaceListCtrl& g = MakeGrid({80, 0, 80}, 12);
+    g.SetItemColor(3, RGB(0, 0, 255), RGB(255, 255, 0), FALSE);
+    m_recorder.Attach(g.GetSafeHwnd(), "grid");
+    Paint();
+    EXPECT_EQ(m_recorder.Count(LVM_GETCOLUMNWIDTH), 3);
+    EXPECT_EQ(m_recorder.Count(LVM_GETIMAGELIST), 1);
+    // A width changed between two paints is drawn with the next one.
+    g.SetColumnWidth(1, 40);
+    m_recorder.Clear();
+    Paint();
+    EXPECT_EQ(m_recorder.Count(LVM_GETCOLUMNWIDTH), 3);
+    m_recorder.Detach(g.GetSafeHwnd());
+    EXPECT_EQ(CellBk(3, 1), RGB(255, 255, 0));
+    EXPECT_EQ(CellBk(3, 2), RGB(255, 255, 0));
+    EXPECT_EQ(CellBk(4, 1), kWhite);
+    EXPECT_EQ(DiffersFromReference("r4c1", TextRect(4, 1, 5), CellArea(4, 1), kFormat), 0);
+    EXPECT_EQ(DiffersFromReference("r4c2", TextRect(4, 2, 5), CellArea(4, 2), kFormat), 0);
+}
+
 TEST_F(GridDrawTest, EachPaintedRowIsDrawnOnceAndRowsOutOfViewAreNot)
 {
     CVORInPlaceListCtrl& g = MakeGrid({80, 80}, 200, kGridStyle, 300, 150);
