@@ -16,17 +16,19 @@ namespace vor::controls {
 
 namespace {
 
-const std::string& EmptyString() {
-    static const std::string empty;
-    return empty;
-}
-
-int CopyText(const std::string& s, LPSTR dst, int cch) {
+int CopyText(const char* s, size_t len, LPSTR dst, int cch) {
     if (!dst || cch <= 0 || dst == LPSTR_TEXTCALLBACKA) return 0;
-    size_t n = std::min(s.size(), size_t(cch - 1));
-    std::memcpy(dst, s.data(), n);
+    size_t n = std::min(len, size_t(cch - 1));
+    std::memcpy(dst, s, n);
     dst[n] = 0;
     return int(n);
+}
+
+int CopyText(const std::string& s, LPSTR dst, int cch) { return CopyText(s.data(), s.size(), dst, cch); }
+
+// The characters up to the buffer's room are all that is read of a text.
+int CopyText(const char* s, LPSTR dst, int cch) {
+    return cch > 0 ? CopyText(s, strnlen(s, size_t(cch - 1)), dst, cch) : 0;
 }
 
 bool IsCallback(LPCSTR p) { return p == LPSTR_TEXTCALLBACKA; }
@@ -164,24 +166,24 @@ int ListView::InsertItem(const LVITEMA* p) {
     if (m_items.size() >= size_t(0x7FFFFFF0)) return -1;
     Item item;
     if (p->mask & LVIF_TEXT) {
-        if (IsCallback(p->pszText)) item.textCallback = true;
-        else if (p->pszText) item.text = p->pszText;
+        if (IsCallback(p->pszText)) item.text.SetCallback();
+        else item.text.Assign(p->pszText);
     }
     if (p->mask & LVIF_IMAGE) item.image = p->iImage;
     if (p->mask & LVIF_PARAM) item.lParam = p->lParam;
-    if (p->mask & LVIF_INDENT) item.indent = p->iIndent;
+    if (p->mask & LVIF_INDENT) item.SetIndent(p->iIndent);
     UINT state = (p->mask & LVIF_STATE) ? (p->state & p->stateMask) : 0;
 
     int i = std::min(p->iItem, int(m_items.size()));
     DWORD style = Style();
-    if ((style & (LVS_SORTASCENDING | LVS_SORTDESCENDING)) && !item.textCallback) {
+    if ((style & (LVS_SORTASCENDING | LVS_SORTDESCENDING)) && !item.text.IsCallback()) {
         bool desc = (style & LVS_SORTDESCENDING) != 0;
-        auto less = [&](const Item& a, const std::string& b) {
-            int c = strcasecmp(a.text.c_str(), b.c_str());
+        const char* text = item.text.c_str();
+        auto before = [&](const Item& a) {
+            int c = strcasecmp(a.text.c_str(), text);
             return desc ? c > 0 : c <= 0;
         };
-        auto it = std::partition_point(m_items.begin(), m_items.end(),
-                                       [&](const Item& a) { return less(a, item.text); });
+        auto it = std::partition_point(m_items.begin(), m_items.end(), before);
         i = int(it - m_items.begin());
     }
     m_items.insert(m_items.begin() + i, std::move(item));
@@ -249,19 +251,29 @@ int ListView::ColumnIndexOfId(int id) const {
     return -1;
 }
 
-const std::string& ListView::TextOf(int i, int column) {
+void ListView::Item::SetIndent(int value) {
+    if (value == 0 && !extra) return;
+    if (!extra) extra = std::make_unique<ItemExtra>();
+    extra->indent = value;
+}
+
+std::vector<ListView::SubItem>& ListView::Item::Subs() {
+    if (!extra) extra = std::make_unique<ItemExtra>();
+    return extra->subs;
+}
+
+const char* ListView::TextOf(int i, int column) const {
     const Item& item = m_items[size_t(i)];
-    if (column == 0) return item.text;
-    if (column < 0 || column >= int(m_columns.size())) return EmptyString();
+    if (column == 0) return item.text.c_str();
+    if (column < 0 || column >= int(m_columns.size()) || !item.extra) return "";
     int id = m_columns[size_t(column)].id;
-    if (item.sub)
-        for (const SubItem& s : *item.sub)
-            if (s.column == id) return s.text;
-    return EmptyString();
+    for (const SubItem& s : item.extra->subs)
+        if (s.column == id) return s.text.c_str();
+    return "";
 }
 
 std::string ListView::DisplayText(int i, int column) {
-    if (column == 0 && m_items[size_t(i)].textCallback) {
+    if (column == 0 && m_items[size_t(i)].text.IsCallback()) {
         char buf[260] = {0};
         NMLVDISPINFOA di{};
         di.item.mask = LVIF_TEXT;
@@ -288,8 +300,7 @@ BOOL ListView::SetItem(const LVITEMA* p) {
         int id = m_columns[size_t(p->iSubItem)].id;
         Item& item = m_items[size_t(i)];
         // Sub-items of deleted columns are dropped here, lazily.
-        if (!item.sub) item.sub = std::make_unique<std::vector<SubItem>>();
-        std::vector<SubItem>& subs = *item.sub;
+        std::vector<SubItem>& subs = item.Subs();
         subs.erase(std::remove_if(subs.begin(), subs.end(),
                                   [&](const SubItem& s) { return ColumnIndexOfId(s.column) < 0; }),
                    subs.end());
@@ -297,10 +308,10 @@ BOOL ListView::SetItem(const LVITEMA* p) {
         for (SubItem& s : subs)
             if (s.column == id) sub = &s;
         if (!sub) {
-            subs.push_back(SubItem{id, std::string(), -1});
+            subs.push_back(SubItem{ItemText(), id, -1});
             sub = &subs.back();
         }
-        if (p->mask & LVIF_TEXT) sub->text = (p->pszText && !IsCallback(p->pszText)) ? p->pszText : "";
+        if (p->mask & LVIF_TEXT) sub->text.Assign(IsCallback(p->pszText) ? nullptr : p->pszText);
         if (p->mask & LVIF_IMAGE) sub->image = p->iImage;
         InvalidateItem(i);
         return TRUE;
@@ -310,12 +321,12 @@ BOOL ListView::SetItem(const LVITEMA* p) {
     if (fields) {
         Item& cur = m_items[size_t(i)];
         UINT differs = 0;
-        std::string newText = (p->pszText && !IsCallback(p->pszText)) ? p->pszText : "";
-        bool newCallback = IsCallback(p->pszText);
-        if ((fields & LVIF_TEXT) && (newText != cur.text || newCallback != cur.textCallback)) differs |= LVIF_TEXT;
+        const bool newCallback = IsCallback(p->pszText);
+        const char* newText = newCallback ? nullptr : p->pszText;
+        if ((fields & LVIF_TEXT) && !cur.text.Same(newText, newCallback)) differs |= LVIF_TEXT;
         if ((fields & LVIF_IMAGE) && p->iImage != cur.image) differs |= LVIF_IMAGE;
         if ((fields & LVIF_PARAM) && p->lParam != cur.lParam) differs |= LVIF_PARAM;
-        if ((fields & LVIF_INDENT) && p->iIndent != cur.indent) differs |= LVIF_INDENT;
+        if ((fields & LVIF_INDENT) && p->iIndent != cur.Indent()) differs |= LVIF_INDENT;
         // The parent is asked even when nothing would change; it hears of
         // the change only when something did.
         if (NotifyItem(LVN_ITEMCHANGING, i, 0, 0, 0, fields, cur.lParam)) return FALSE;
@@ -323,12 +334,12 @@ BOOL ListView::SetItem(const LVITEMA* p) {
         if (differs) {
             Item& item = m_items[size_t(i)];
             if (differs & LVIF_TEXT) {
-                item.text = newText;
-                item.textCallback = newCallback;
+                if (newCallback) item.text.SetCallback();
+                else item.text.Assign(newText);
             }
             if (differs & LVIF_IMAGE) item.image = p->iImage;
             if (differs & LVIF_PARAM) item.lParam = p->lParam;
-            if (differs & LVIF_INDENT) item.indent = p->iIndent;
+            if (differs & LVIF_INDENT) item.SetIndent(p->iIndent);
             InvalidateItem(i);
             NotifyItem(LVN_ITEMCHANGED, i, 0, 0, 0, differs, item.lParam);
         }
@@ -346,7 +357,7 @@ BOOL ListView::GetItem(LVITEMA* p) {
     if (p->iSubItem < 0 || p->iSubItem >= std::max(1, int(m_columns.size()))) return FALSE;
     const Item& item = m_items[size_t(i)];
     if (p->mask & LVIF_TEXT) {
-        if (p->iSubItem == 0 && item.textCallback) {
+        if (p->iSubItem == 0 && item.text.IsCallback()) {
             if (p->pszText && p->cchTextMax > 0 && !IsCallback(p->pszText)) {
                 std::string s = DisplayText(i, 0);
                 CopyText(s, p->pszText, p->cchTextMax);
@@ -363,14 +374,14 @@ BOOL ListView::GetItem(LVITEMA* p) {
         } else {
             p->iImage = -1;
             int id = m_columns[size_t(p->iSubItem)].id;
-            if (it.sub)
-                for (const SubItem& s : *it.sub)
+            if (it.extra)
+                for (const SubItem& s : it.extra->subs)
                     if (s.column == id) p->iImage = s.image;
         }
     }
     if (p->mask & LVIF_PARAM) p->lParam = it.lParam;
     if (p->mask & LVIF_STATE) p->state = it.state & p->stateMask;
-    if (p->mask & LVIF_INDENT) p->iIndent = it.indent;
+    if (p->mask & LVIF_INDENT) p->iIndent = it.Indent();
     return TRUE;
 }
 
@@ -380,7 +391,7 @@ int ListView::GetItemText(int i, LVITEMA* p) {
         p->pszText[0] = 0;
         return 0;
     }
-    if (p->iSubItem == 0 && m_items[size_t(i)].textCallback) return CopyText(DisplayText(i, 0), p->pszText, p->cchTextMax);
+    if (p->iSubItem == 0 && m_items[size_t(i)].text.IsCallback()) return CopyText(DisplayText(i, 0), p->pszText, p->cchTextMax);
     return CopyText(TextOf(i, p->iSubItem), p->pszText, p->cchTextMax);
 }
 
@@ -667,6 +678,9 @@ BOOL ListView::SetColumnWidth(int i, int cx) {
 // The message switch
 
 LRESULT ListView::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // Window messages (size, style, painting, scrolling ...) find the bars
+    // up to date; the list view's own messages keep or move them themselves.
+    if ((m_vPending || m_hPending) && msg < LVM_FIRST && msg != WM_NOTIFY) FlushScrollBars();
     switch (msg) {
         case WM_CREATE: return OnCreate(reinterpret_cast<const CREATESTRUCTA*>(lParam));
         case WM_DESTROY:

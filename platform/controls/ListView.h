@@ -12,6 +12,8 @@
 
 #include <commctrl.h>
 
+#include "controls/ItemText.h"
+
 #include <set>
 #include <string>
 #include <memory>
@@ -31,21 +33,29 @@ public:
 private:
     friend class WindowObjects<ListView>;
     struct SubItem {
+        ItemText text;
         int column;  // the owning column's id (stable across column inserts)
-        std::string text;
         int image = -1;
     };
-    struct Item {
-        std::string text;
-        bool textCallback = false;
-        int image = 0;
-        LPARAM lParam = 0;
-        UINT state = 0;
+    // What few items have: sub-items and an indent. Most items have neither,
+    // and every item pays for what an empty one holds.
+    struct ItemExtra {
+        std::vector<SubItem> subs;
         int indent = 0;
-        // Made with the first sub-item: most items have none, and every
-        // item pays for what an empty one holds.
-        std::unique_ptr<std::vector<SubItem>> sub;
     };
+    // One record an item, 40 bytes: a list of a million rows holds a million.
+    struct Item {
+        ItemText text;
+        LPARAM lParam = 0;
+        std::unique_ptr<ItemExtra> extra;
+        UINT state = 0;
+        int image = 0;
+
+        int Indent() const { return extra ? extra->indent : 0; }
+        void SetIndent(int indent);
+        std::vector<SubItem>& Subs();
+    };
+    static_assert(sizeof(Item) <= 40, "an item record is at most 40 bytes");
     struct Column {
         int id = 0;
         int fmt = LVCFMT_LEFT;
@@ -75,7 +85,7 @@ private:
     BOOL GetItem(LVITEMA* p);
     int GetItemText(int i, LVITEMA* p);
     BOOL SetItemText(int i, const LVITEMA* p);
-    const std::string& TextOf(int i, int column);  // sub-item text by column index
+    const char* TextOf(int i, int column) const;  // by column index; "" for none
     std::string DisplayText(int i, int column);     // resolves text callbacks
     int NextItem(int start, UINT flags) const;
     int FindItem(int start, const LVFINDINFOA* fi);

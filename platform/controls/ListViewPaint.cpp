@@ -130,7 +130,7 @@ RECT ListView::IconRect(int i) const {
     int stateW = 0, iconW = 0, cx = 0, cy = 0;
     if (m_imlState && ImageList_GetIconSize(m_imlState, &cx, &cy)) stateW = cx;
     if (m_imlSmall && ImageList_GetIconSize(m_imlSmall, &cx, &cy)) iconW = cx;
-    if (m_imlSmall) x += std::max(0, m_items[size_t(i)].indent) * iconW;
+    if (m_imlSmall) x += std::max(0, m_items[size_t(i)].Indent()) * iconW;
     x += stateW;
     int left = std::min(int(b.left) + col0, x);
     int right = std::min(int(b.left) + col0, x + iconW);
