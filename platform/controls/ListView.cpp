@@ -108,6 +108,7 @@ LRESULT ListView::OnHeaderNotify(NMHEADERA* nm) {
 // Creation and destruction
 
 LRESULT ListView::OnCreate(const CREATESTRUCTA* cs) {
+    vor::user::SetScrollBarSync(m_hwnd, &ListView::SyncScrollBars);
     DWORD style = Style();
     DWORD hdrStyle = WS_CHILD | HDS_HORZ | HDS_FULLDRAG;
     if (!(style & LVS_NOSORTHEADER)) hdrStyle |= HDS_BUTTONS;

@@ -118,6 +118,8 @@ private:
     int TotalWidth() const;
     int RowsTop() const { return m_headerHeight; }
     int CountPerPage() const;
+    int RowsPerPage(const RECT& client) const;
+    int ColumnsWidth() const;
     int MaxTop() const;
     int ColumnLeft(int col) const;  // in item coordinates (before scrolling)
     int ColumnWidth(int col) const;
@@ -131,6 +133,11 @@ private:
     void InvalidateFromItem(int i);
     void InvalidateRows(int first, int last);
     void UpdateScrollBars();
+    bool SetScrollBarsNow(const SCROLLINFO& si);
+    SCROLLINFO VerticalBar(const RECT& client) const;
+    SCROLLINFO HorizontalBar(DWORD style, const RECT& client) const;
+    void FlushScrollBars();
+    static void SyncScrollBars(HWND hwnd);
     void ScrollTo(int top, int x);
     BOOL Scroll(int dx, int dy);
     BOOL EnsureVisible(int i, bool partialOk);
@@ -176,6 +183,9 @@ private:
     bool m_destroying = false;
     bool m_barsKnown = false;  // m_lastV / m_lastH hold what the bars were given
     bool m_barsInvalid = false;  // the bars' strips wait for their next frame paint
+    // m_lastV / m_lastH not given to the bars yet (FlushScrollBars does).
+    bool m_vPending = false;
+    bool m_hPending = false;
     SCROLLINFO m_lastV{};
     SCROLLINFO m_lastH{};
     DWORD m_exStyle = 0;

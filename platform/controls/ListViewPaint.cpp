@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "controls/ListView.h"
+#include "controls/WindowObjects.h"
+#include "user/user_internal.h"
 
 namespace vor::controls {
 
@@ -91,6 +93,10 @@ int ListView::TotalWidth() const {
         GetClientRect(m_hwnd, &rc);
         return rc.right;
     }
+    return ColumnsWidth();
+}
+
+int ListView::ColumnsWidth() const {
     int w = 0;
     for (const Column& c : m_columns) w += c.cx;
     return w;
@@ -111,7 +117,11 @@ int ListView::ColumnWidth(int col) const {
 int ListView::CountPerPage() const {
     RECT rc;
     GetClientRect(m_hwnd, &rc);
-    int h = rc.bottom - RowsTop();
+    return RowsPerPage(rc);
+}
+
+int ListView::RowsPerPage(const RECT& client) const {
+    int h = client.bottom - RowsTop();
     return h > 0 ? h / m_rowHeight : 0;
 }
 
@@ -317,14 +327,9 @@ void ListView::Layout() {
     UpdateScrollBars();
 }
 
-void ListView::UpdateScrollBars() {
-    // Showing or hiding a bar resizes the client area, which lays out again;
-    // the depth limit keeps a bar that flips between states from recursing.
-    static int depth = 0;
-    if (depth > 2 || m_destroying || (Style() & LVS_NOSCROLL)) return;
-    ++depth;
+SCROLLINFO ListView::VerticalBar(const RECT& client) const {
     int count = int(m_items.size());
-    int cpp = CountPerPage();
+    int cpp = RowsPerPage(client);
     SCROLLINFO si{};
     si.cbSize = sizeof(si);
     si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
@@ -332,37 +337,69 @@ void ListView::UpdateScrollBars() {
     si.nMax = std::max(0, count - 1);
     si.nPage = UINT(count > cpp ? cpp : si.nMax + 1);
     si.nPos = m_top;
-    auto same = [](const SCROLLINFO& a, const SCROLLINFO& b) {
-        return a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
-    };
-    bool changed = false;
-    // The bars are set without drawing and their strips invalidated instead,
-    // so a thousand inserts in a row redraw them once, at the next paint.
-    if (!m_barsKnown || !same(si, m_lastV)) {
-        SetScrollInfo(m_hwnd, SB_VERT, &si, FALSE);
-        m_lastV = si;
-        changed = true;
-    }
-    // The horizontal page is read after the vertical bar may have come or gone.
-    RECT client;
-    GetClientRect(m_hwnd, &client);
+    return si;
+}
+
+SCROLLINFO ListView::HorizontalBar(DWORD style, const RECT& client) const {
     SCROLLINFO sh{};
     sh.cbSize = sizeof(sh);
     sh.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    int total = IsReport() ? TotalWidth() : 0;
+    int total = (style & LVS_TYPEMASK) == LVS_REPORT ? ColumnsWidth() : 0;
     sh.nMin = 0;
     sh.nMax = std::max(0, total - 1);
     sh.nPage = UINT(std::max(0, int(client.right)));
     if (int(sh.nPage) > sh.nMax) sh.nPage = UINT(sh.nMax + 1);
     sh.nPos = m_scrollX;
-    if (!m_barsKnown || !same(sh, m_lastH)) {
-        SetScrollInfo(m_hwnd, SB_HORZ, &sh, FALSE);
-        m_lastH = sh;
-        changed = true;
+    return sh;
+}
+
+namespace {
+
+bool SameBar(const SCROLLINFO& a, const SCROLLINFO& b) {
+    return a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
+}
+
+bool Shown(const SCROLLINFO& si) { return vor::user::ScrollBarShownFor(si.nMin, si.nMax, si.nPage); }
+
+}  // namespace
+
+void ListView::UpdateScrollBars() {
+    // Showing or hiding a bar resizes the client area, which lays out again;
+    // the depth limit keeps a bar that flips between states from recursing.
+    static int depth = 0;
+    if (depth > 2 || m_destroying) return;
+    const DWORD style = Style();
+    if (style & LVS_NOSCROLL) return;
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    const SCROLLINFO si = VerticalBar(client);
+    const SCROLLINFO sh = HorizontalBar(style, client);
+    const bool vChanged = !m_barsKnown || !SameBar(si, m_lastV);
+    const bool hChanged = !m_barsKnown || !SameBar(sh, m_lastH);
+    if (!vChanged && !hChanged) return;
+    bool changed = true;
+    if (m_barsKnown && Shown(si) == ((style & WS_VSCROLL) != 0) && Shown(sh) == ((style & WS_HSCROLL) != 0)) {
+        // Neither bar comes or goes, so the client area stays as it is: the
+        // values wait until someone looks at the bars (SyncScrollBars), and a
+        // thousand inserts give them to the bars once.
+        if (vChanged) {
+            m_lastV = si;
+            m_vPending = true;
+        }
+        if (hChanged) {
+            m_lastH = sh;
+            m_hPending = true;
+        }
+    } else {
+        ++depth;
+        changed = SetScrollBarsNow(si);
+        --depth;
     }
-    m_barsKnown = true;
-    // Strips already waiting for their frame paint need no second invalidation
-    // (a run of inserts would otherwise redo the region arithmetic each time).
+    // The bars are set without drawing and their strips invalidated instead,
+    // so a thousand inserts in a row redraw them once, at the next paint.
+    // Strips already waiting for their frame paint need no second
+    // invalidation (a run of inserts would otherwise redo the region
+    // arithmetic each time).
     if (changed && !m_barsInvalid) {
         m_barsInvalid = true;
         GetClientRect(m_hwnd, &client);
@@ -372,7 +409,45 @@ void ListView::UpdateScrollBars() {
         RedrawWindow(m_hwnd, &v, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE);
         RedrawWindow(m_hwnd, &h, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE);
     }
-    --depth;
+}
+
+// A bar comes or goes: the values go to the bars at once, the vertical bar's
+// first, and the horizontal page is read after the vertical bar changed the
+// client area. Answers whether a bar was given anything.
+bool ListView::SetScrollBarsNow(const SCROLLINFO& si) {
+    FlushScrollBars();
+    bool changed = false;
+    if (!m_barsKnown || !SameBar(si, m_lastV)) {
+        SetScrollInfo(m_hwnd, SB_VERT, &si, FALSE);
+        m_lastV = si;
+        changed = true;
+    }
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    const SCROLLINFO sh = HorizontalBar(Style(), client);
+    if (!m_barsKnown || !SameBar(sh, m_lastH)) {
+        SetScrollInfo(m_hwnd, SB_HORZ, &sh, FALSE);
+        m_lastH = sh;
+        changed = true;
+    }
+    m_barsKnown = true;
+    return changed;
+}
+
+// Gives the bars the values held back for them.
+void ListView::FlushScrollBars() {
+    if (m_vPending) {
+        m_vPending = false;
+        SetScrollInfo(m_hwnd, SB_VERT, &m_lastV, FALSE);
+    }
+    if (m_hPending) {
+        m_hPending = false;
+        SetScrollInfo(m_hwnd, SB_HORZ, &m_lastH, FALSE);
+    }
+}
+
+void ListView::SyncScrollBars(HWND hwnd) {
+    if (ListView* lv = WindowObjects<ListView>::Find(hwnd)) lv->FlushScrollBars();
 }
 
 void ListView::ScrollTo(int top, int x) {

@@ -65,6 +65,15 @@ public:
         return r;
     }
 
+    // The object of a window of the class, nullptr when it has none (any
+    // more).
+    static T* Find(HWND hwnd)
+    {
+        auto& map = Map();
+        auto it = map.find(hwnd);
+        return it == map.end() || it->second->m_dead ? nullptr : it->second;
+    }
+
     // At platform reset: every object goes (once no message of it runs).
     static void Reset()
     {

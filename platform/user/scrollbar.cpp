@@ -3,6 +3,7 @@
 // their arrows, shaft and thumb.
 #include <algorithm>
 
+#include "user/user_internal.h"
 #include "user/user_state.h"
 
 namespace vor::user {
@@ -48,7 +49,7 @@ BarGeometry Geometry(Window* w, int bar)
     NonClientLayout l = LayoutNonClient(w);
     g.vertical = bar == SB_VERT;
     g.bar = g.vertical ? l.vscroll : l.hscroll;
-    const ScrollBarState& sb = g.vertical ? w->vscroll : w->hscroll;
+    const ScrollBarState& sb = *BarState(w, bar);
     int len = g.vertical ? g.bar.bottom - g.bar.top : g.bar.right - g.bar.left;
     int start = g.vertical ? g.bar.top : g.bar.left;
     int arrow = GetSystemMetrics(g.vertical ? SM_CYVSCROLL : SM_CXHSCROLL);
@@ -123,7 +124,7 @@ void DrawBar(Window* w, HDC hdc, int bar)
     BarGeometry g = Geometry(w, bar);
     if (g.bar.right <= g.bar.left || g.bar.bottom <= g.bar.top)
         return;
-    const ScrollBarState& sb = bar == SB_VERT ? w->vscroll : w->hscroll;
+    const ScrollBarState& sb = *BarState(w, bar);
     bool enabled = BarEnabled(w, sb);
     int start = g.vertical ? g.bar.top : g.bar.left;
     int end = g.vertical ? g.bar.bottom : g.bar.right;
@@ -162,6 +163,8 @@ int TrackPosFor(Window* w, int bar, int mouseAlong)
 
 ScrollBarState* BarState(Window* w, int bar)
 {
+    if (w->barSync && (bar == SB_VERT || bar == SB_HORZ))
+        w->barSync(w->hwnd);
     if (bar == SB_VERT)
         return &w->vscroll;
     if (bar == SB_HORZ)
@@ -310,6 +313,24 @@ bool ScrollTrackingMouse(const InputEvent& e)
     return true;
 }
 
+void SetScrollBarSync(HWND hwnd, ScrollBarSync sync)
+{
+    if (Window* w = Check(hwnd))
+        w->barSync = sync;
+}
+
+bool ScrollBarShownFor(int nMin, int nMax, UINT nPage)
+{
+    // As SetScrollInfo stores them: the range never reversed, the page
+    // never beyond the range.
+    if (nMax < nMin)
+        nMax = nMin;
+    UINT span = (UINT)((long long)nMax - nMin + 1);
+    if (nPage > span)
+        nPage = span;
+    return nPage ? (long long)nPage <= (long long)nMax - nMin : nMax > nMin;
+}
+
 }  // namespace vor::user
 
 using namespace vor;
@@ -321,7 +342,7 @@ namespace {
 void AutoShow(Window* w, int bar, bool disableNoScroll)
 {
     ScrollBarState& sb = *BarState(w, bar);
-    bool needed = sb.nPage ? (int)sb.nPage <= sb.nMax - sb.nMin : sb.nMax > sb.nMin;
+    bool needed = ScrollBarShownFor(sb.nMin, sb.nMax, sb.nPage);
     DWORD flag = bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL;
     bool shown = (w->style & flag) != 0;
     if (disableNoScroll) {
@@ -470,6 +491,9 @@ VORAPI BOOL WINAPI ShowScrollBar(HWND hWnd, int wBar, BOOL bShow)
         flags |= WS_HSCROLL;
     if (wBar == SB_CTL)
         return ShowWindow(hWnd, bShow ? SW_SHOW : SW_HIDE), TRUE;
+    // Held-back values go out while the bars are still as they were.
+    if (w->barSync)
+        w->barSync(hWnd);
     DWORD old = w->style;
     if (bShow)
         w->style |= flags;

@@ -23,6 +23,17 @@ void AddResetHook(ResetHook hook);
 // controls' classes.
 void RegisterDialogClass();
 
+// A window that holds back its standard scroll bars' values for a while (the
+// list view over a run of inserts) names a function that writes them out
+// with SetScrollInfo; every read or change of the window's bars calls it
+// first, so nobody sees the bars out of date. nullptr takes it away.
+using ScrollBarSync = void (*)(HWND hwnd);
+void SetScrollBarSync(HWND hwnd, ScrollBarSync sync);
+
+// Whether SetScrollInfo with this range and page (no SIF_DISABLENOSCROLL)
+// leaves a window's standard bar shown.
+bool ScrollBarShownFor(int nMin, int nMax, UINT nPage);
+
 }  // namespace vor::user
 
 // Registers the window classes of the stock controls (list view, header,

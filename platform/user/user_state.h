@@ -77,6 +77,7 @@ struct Window {
     bool paintedThisDispatch = false;
 
     ScrollBarState vscroll, hscroll;
+    void (*barSync)(HWND) = nullptr;  // writes out held-back bar values (SetScrollBarSync)
     bool destroying = false;
     bool destroyed = false;
     unsigned pins = 0;    // WindowPin objects holding the window
