@@ -130,10 +130,101 @@ static void SetRegionInto(HRGN h, const Region& r)
 // Adds to (or with RDW_VALIDATE takes from) the update region. `rgn` is in
 // the window's own window coordinates; null means the whole client area
 // (or the whole window with RDW_FRAME).
+namespace {
+
+bool HasArea(const RECT& r) { return r.right > r.left && r.bottom > r.top; }
+
+RECT Meet(const RECT& a, const RECT& b)
+{
+    return RECT{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                std::min(a.bottom, b.bottom)};
+}
+
+bool Inside(const RECT& inner, const RECT& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+}  // namespace
+
+// InvalidateWindow for a rectangle, the common case, worked on as rectangles:
+// a region is built only when the update region has to grow or shrink.
+void InvalidateWindowRect(Window* w, const RECT& rc, UINT flags)
+{
+    if (!w || w->destroyed)
+        return;
+    const bool valid = (flags & RDW_VALIDATE) != 0;
+    const bool invalid = (flags & RDW_INVALIDATE) != 0;
+    const RECT whole = {0, 0, w->rcWindow.right - w->rcWindow.left, w->rcWindow.bottom - w->rcWindow.top};
+    const RECT client = ClientRectInWindow(w);
+    RECT area = Meet(rc, whole);
+    if (!(flags & RDW_FRAME))
+        area = Meet(area, client);
+    const bool empty = !HasArea(area);
+
+    if (invalid && !empty && IsReallyVisible(w)) {
+        const std::vector<RECT>& now = w->update.Rects();
+        if (now.empty())
+            w->update.SetRect(area);
+        else if (!(now.size() == 1 && Inside(area, now[0])))
+            w->update.Union(Region(area));
+        if (flags & RDW_ERASE)
+            w->erase = true;
+        // WM_NCPAINT only for a window that has a frame to paint.
+        if (!Inside(area, client))
+            w->ncPaint = true;
+    }
+    if (flags & RDW_INTERNALPAINT)
+        w->internalPaint = true;
+    if (flags & RDW_NOINTERNALPAINT)
+        w->internalPaint = false;
+    if (valid) {
+        if (!empty)
+            w->update.Subtract(Region(area));
+        if (flags & RDW_NOERASE)
+            w->erase = false;
+        if (flags & RDW_NOFRAME)
+            w->ncPaint = false;
+        if (w->update.IsEmpty()) {
+            w->erase = false;
+            w->ncPaint = false;
+        }
+    }
+
+    bool children = (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(w->style & WS_CLIPCHILDREN));
+    if (!children || empty)
+        return;
+    // Nothing here sends a message, so the children stay as they are.
+    for (Window* c : w->children) {
+        if (!(c->style & WS_VISIBLE) && invalid)
+            continue;
+        // The child's part of the area, in the child's window coordinates.
+        const RECT cw = OffsetRc(c->rcWindow, client.left, client.top);
+        const RECT part = Meet(area, cw);
+        if (!HasArea(part))
+            continue;
+        UINT cflags = flags | RDW_FRAME;
+        if (!(flags & RDW_ALLCHILDREN))
+            cflags &= ~RDW_ALLCHILDREN;
+        InvalidateWindowRect(c, OffsetRc(part, -cw.left, -cw.top), cflags);
+    }
+}
+
 void InvalidateWindow(Window* w, const Region* rgn, UINT flags)
 {
     if (!w || w->destroyed)
         return;
+    if (!rgn) {
+        // The whole window or its client area: a rectangle.
+        RECT whole = {0, 0, w->rcWindow.right - w->rcWindow.left, w->rcWindow.bottom - w->rcWindow.top};
+        InvalidateWindowRect(w, (flags & RDW_FRAME) ? whole : ClientRectInWindow(w), flags);
+        return;
+    }
+    if (rgn->Rects().size() <= 1) {
+        InvalidateWindowRect(w, rgn->IsEmpty() ? RECT{0, 0, 0, 0} : rgn->Rects()[0], flags);
+        return;
+    }
     bool valid = (flags & RDW_VALIDATE) != 0;
     bool invalid = (flags & RDW_INVALIDATE) != 0;
     RECT whole = {0, 0, w->rcWindow.right - w->rcWindow.left, w->rcWindow.bottom - w->rcWindow.top};
@@ -380,17 +471,16 @@ VORAPI BOOL WINAPI RedrawWindow(HWND hWnd, const RECT* rc, HRGN hrgn, UINT flags
         RECT ciw = ClientRectInWindow(w);
         if (IsDesktop(w))
             ciw = RECT{0, 0, 0, 0};
-        Region area;
-        const Region* p = nullptr;
         if (hrgn) {
-            area = RegionFromHrgn(hrgn);
+            Region area = RegionFromHrgn(hrgn);
             area.Offset(ciw.left, ciw.top);
-            p = &area;
+            InvalidateWindow(w, &area, flags);
         } else if (rc) {
-            area.SetRect(RECT{rc->left + ciw.left, rc->top + ciw.top, rc->right + ciw.left, rc->bottom + ciw.top});
-            p = &area;
+            InvalidateWindowRect(
+                w, RECT{rc->left + ciw.left, rc->top + ciw.top, rc->right + ciw.left, rc->bottom + ciw.top}, flags);
+        } else {
+            InvalidateWindow(w, nullptr, flags);
         }
-        InvalidateWindow(w, p, flags);
     }
     bool children = !(flags & RDW_NOCHILDREN);
     if (flags & RDW_UPDATENOW)

@@ -338,6 +338,7 @@ void InvalidateUncovered(Window* parent, const RECT& oldRect, const RECT& newRec
 // ---- painting (paint.cpp) -----------------------------------------------------
 Region VisibleRegion(Window* w, bool client, bool clipChildren, bool clipSiblings);
 void InvalidateWindow(Window* w, const Region* rgnWindowCoords, UINT flags);
+void InvalidateWindowRect(Window* w, const RECT& rectWindowCoords, UINT flags);
 void ValidateWindow(Window* w, const Region* rgnWindowCoords, bool children);
 Window* NextWindowToPaint(HWND filter);
 void EraseNow(Window* w, bool children);

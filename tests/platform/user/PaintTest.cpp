@@ -396,3 +396,89 @@ TEST_F(PaintTest, SetRedrawFalseStopsPaintingUntilTurnedBackOn)
     Pump();
     EXPECT_EQ(ScreenPixel(50, 50), kRed);
 }
+
+// Rectangles are worked on as rectangles, any other area as a region: the
+// two must agree. Two identical window trees get the same invalidations and
+// validations, one as rectangles, the other as regions of two rectangles
+// (one far outside every window, so the area is the same); after every step
+// their update regions, and after every round what they are sent when
+// painted, must be the same.
+TEST_F(PaintTest, RectanglesAndRegionsInvalidateAlike)
+{
+    HWND a[3], b[3];
+    HWND* trees[2] = {a, b};
+    const char* names[2][3] = {{"A0", "A1", "A2"}, {"B0", "B1", "B2"}};
+    for (int t = 0; t < 2; ++t) {
+        HWND* w = trees[t];
+        w[0] = Make(names[t][0], WS_POPUP | WS_VISIBLE | WS_BORDER, t * 300, 0, 250, 220);
+        w[1] = Make(names[t][1], WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL, 30, 40, 150, 120, w[0]);
+        w[2] = Make(names[t][2], WS_CHILD | WS_VISIBLE, 10, 10, 60, 50, w[1]);
+    }
+    auto regionFor = [](const RECT& rc) {
+        HRGN r = CreateRectRgnIndirect(&rc);
+        HRGN outside = CreateRectRgn(5000, 5000, 5010, 5010);
+        CombineRgn(r, r, outside, RGN_OR);
+        DeleteObject(outside);
+        return r;
+    };
+    const UINT kFlags[] = {
+        RDW_INVALIDATE,
+        RDW_INVALIDATE | RDW_ERASE,
+        RDW_INVALIDATE | RDW_FRAME,
+        RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN,
+        RDW_INVALIDATE | RDW_NOCHILDREN,
+        RDW_VALIDATE,
+        RDW_VALIDATE | RDW_NOERASE | RDW_NOFRAME,
+        RDW_VALIDATE | RDW_ALLCHILDREN,
+        RDW_INVALIDATE | RDW_INTERNALPAINT,
+    };
+    unsigned seed = 12345;
+    auto next = [&](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 8) % unsigned(n));
+    };
+    auto painted = [&](char tree) {
+        std::vector<std::string> out;
+        for (const std::string& l : Only({WM_PAINT, WM_NCPAINT, WM_ERASEBKGND}))
+            if (l[0] == tree) out.push_back(l.substr(1));
+        return out;
+    };
+    Pump();
+    for (int round = 0; round < 40; ++round) {
+        Clear();
+        for (int step = 0; step < 5; ++step) {
+            int k = next(3);
+            UINT flags = kFlags[next(int(sizeof kFlags / sizeof kFlags[0]))];
+            RECT rc{next(200) - 20, next(200) - 20, 0, 0};
+            rc.right = rc.left + next(180);
+            rc.bottom = rc.top + next(180);
+            bool whole = next(6) == 0;
+            RedrawWindow(a[k], whole ? nullptr : &rc, nullptr, flags);
+            if (whole) {
+                RECT client;
+                GetClientRect(b[k], &client);
+                if (flags & RDW_FRAME) {
+                    RECT wr;
+                    GetWindowRect(b[k], &wr);
+                    POINT o{wr.left, wr.top};
+                    ScreenToClient(b[k], &o);
+                    client = RECT{o.x, o.y, o.x + wr.right - wr.left, o.y + wr.bottom - wr.top};
+                }
+                rc = client;
+            }
+            HRGN r = regionFor(rc);
+            RedrawWindow(b[k], nullptr, r, flags);
+            DeleteObject(r);
+            for (int w = 0; w < 3; ++w) {
+                HRGN ua = CreateRectRgn(0, 0, 0, 0), ub = CreateRectRgn(0, 0, 0, 0);
+                int ka = GetUpdateRgn(a[w], ua, FALSE), kb = GetUpdateRgn(b[w], ub, FALSE);
+                EXPECT_EQ(ka, kb) << "round " << round << " step " << step << " window " << w;
+                EXPECT_TRUE(EqualRgn(ua, ub)) << "round " << round << " step " << step << " window " << w;
+                DeleteObject(ua);
+                DeleteObject(ub);
+            }
+        }
+        Pump();
+        EXPECT_EQ(painted('A'), painted('B')) << "round " << round;
+    }
+}
