@@ -42,10 +42,9 @@ void RegisterListViewClass() { WindowObjects<ListView>::Register(WC_LISTVIEWA); 
 
 LRESULT ListView::Notify(NMHDR* nm, UINT code) {
     nm->hwndFrom = m_hwnd;
-    nm->idFrom = UINT_PTR(GetDlgCtrlID(m_hwnd));
     nm->code = code;
-    HWND parent = GetParent(m_hwnd);
-    if (!parent || !IsWindow(parent)) return 0;
+    HWND parent = vor::user::NotifyTarget(m_hwnd, &nm->idFrom);
+    if (!parent) return 0;
     return SendMessageA(parent, WM_NOTIFY, nm->idFrom, reinterpret_cast<LPARAM>(nm));
 }
 

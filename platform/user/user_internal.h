@@ -30,6 +30,11 @@ void RegisterDialogClass();
 using ScrollBarSync = void (*)(HWND hwnd);
 void SetScrollBarSync(HWND hwnd, ScrollBarSync sync);
 
+// Where a control's notifications go and what they carry as the sender's
+// identifier, in one look-up: GetParent's answer, or nullptr when that is no
+// window, and GetDlgCtrlID's in *id.
+HWND NotifyTarget(HWND control, UINT_PTR* id);
+
 // Whether SetScrollInfo with this range and page (no SIF_DISABLENOSCROLL)
 // leaves a window's standard bar shown.
 bool ScrollBarShownFor(int nMin, int nMax, UINT nPage);

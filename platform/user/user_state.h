@@ -304,6 +304,7 @@ inline bool IsDesktop(const Window* w)
 {
     return w && g_liveState && g_liveState->desktop.get() == w;
 }
+Window* ParentOf(const Window* w);  // GetParent's answer
 Window* TopLevelOf(Window* w);   // the ancestor whose parent is the desktop
 bool IsReallyVisible(const Window* w);  // itself and every ancestor visible
 LRESULT CallProc(Window* w, WNDPROC proc, UINT msg, WPARAM wp, LPARAM lp);

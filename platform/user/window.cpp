@@ -4,6 +4,7 @@
 #include <cstring>
 #include <strings.h>
 
+#include "user/user_internal.h"
 #include "user/user_state.h"
 
 namespace vor::user {
@@ -294,6 +295,24 @@ void DestroyAllWindows()
         for (HWND h : tops)
             DestroyWindow(h);
     }
+}
+
+// GetParent's answer: the parent of a child window, the owner of any other.
+Window* ParentOf(const Window* w)
+{
+    if (w->style & WS_CHILD)
+        return w->parent && !IsDesktop(w->parent) ? w->parent : nullptr;
+    return w->owner;
+}
+
+HWND NotifyTarget(HWND control, UINT_PTR* id)
+{
+    Window* w = Find(control);
+    *id = w && (w->style & WS_CHILD) ? UINT_PTR(int(w->id)) : 0;
+    // A window's parent and owner are live windows until they are being
+    // destroyed: that is all IsWindow would add.
+    Window* parent = w ? ParentOf(w) : nullptr;
+    return parent && !parent->destroyed ? parent->hwnd : nullptr;
 }
 
 }  // namespace vor::user
@@ -740,9 +759,8 @@ VORAPI HWND WINAPI GetParent(HWND hWnd)
     Window* w = Check(hWnd);
     if (!w)
         return nullptr;
-    if (w->style & WS_CHILD)
-        return w->parent && !IsDesktop(w->parent) ? w->parent->hwnd : nullptr;
-    return w->owner ? w->owner->hwnd : nullptr;
+    Window* parent = ParentOf(w);
+    return parent ? parent->hwnd : nullptr;
 }
 
 VORAPI HWND WINAPI GetAncestor(HWND hWnd, UINT flags)
