@@ -265,14 +265,17 @@ int ListView::HitTest(LVHITTESTINFO* ht, bool subItems) const {
 // Invalidation: the rows that changed, across the whole client width.
 
 void ListView::InvalidateRows(int first, int last) {
-    if (m_items.empty()) return;
-    int lastVisible = m_top + CountPerPage();  // the partly visible row included
+    if (m_items.empty() || last < m_top) return;
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    int lastVisible = m_top + RowsPerPage(client);  // the partly visible row included
     first = std::max(first, m_top);
     last = std::min({last, lastVisible, int(m_items.size()) - 1});
     if (first > last) return;
-    RECT client;
-    GetClientRect(m_hwnd, &client);
-    RECT rc{client.left, RowBounds(first).top, client.right, RowBounds(last).bottom};
+    // Rows' tops straight from the row height: the rows' horizontal extent
+    // does not matter here.
+    RECT rc{client.left, RowsTop() + (first - m_top) * m_rowHeight, client.right,
+            RowsTop() + (last + 1 - m_top) * m_rowHeight};
     rc.top = std::max(rc.top, LONG(RowsTop()));
     if (rc.bottom > rc.top) InvalidateRect(m_hwnd, &rc, TRUE);
 }
@@ -282,9 +285,9 @@ void ListView::InvalidateItem(int i) { InvalidateRows(i, i); }
 void ListView::InvalidateFromItem(int i) {
     RECT client;
     GetClientRect(m_hwnd, &client);
-    int top = i <= m_top ? RowsTop() : int(RowBounds(i).top);
+    long long top = i <= m_top ? RowsTop() : RowsTop() + (long long)(i - m_top) * m_rowHeight;
     if (top >= client.bottom) return;
-    RECT rc{client.left, top, client.right, client.bottom};
+    RECT rc{client.left, LONG(top), client.right, client.bottom};
     InvalidateRect(m_hwnd, &rc, TRUE);
 }
 
