@@ -584,22 +584,37 @@ int ListView::InsertColumn(int i, const LVCOLUMNA* p) {
     int at = int(SendMessageA(m_header, HDM_INSERTITEMA, WPARAM(i), reinterpret_cast<LPARAM>(&hi)));
     if (at < 0) return -1;
     m_columns.insert(m_columns.begin() + at, col);
-    RECT rc;
-    GetClientRect(m_hwnd, &rc);
-    rc.left = std::max(0, ColumnLeft(at) - m_scrollX);
-    InvalidateRect(m_hwnd, &rc, TRUE);
+    InvalidateRowsFrom(ColumnLeft(at) - m_scrollX);
     UpdateScrollBars();
     return at;
 }
 
 BOOL ListView::DeleteColumn(int i) {
     if (i < 0 || i >= int(m_columns.size())) return FALSE;
+    const int left = ColumnLeft(i) - m_scrollX;
     if (!SendMessageA(m_header, HDM_DELETEITEM, WPARAM(i), 0)) return FALSE;
     m_columns.erase(m_columns.begin() + i);
-    if (m_scrollX > std::max(0, TotalWidth() - 1)) m_scrollX = 0;
-    InvalidateRect(m_hwnd, nullptr, TRUE);
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    if (m_scrollX > 0 && m_scrollX > std::max(0, TotalWidth() - int(client.right))) {
+        // Scrolled beyond what the narrower columns need: the view and its
+        // header come back to the last position there is (Layout redraws).
+        Layout();
+        return TRUE;
+    }
+    InvalidateRowsFrom(left);
     UpdateScrollBars();
     return TRUE;
+}
+
+// The columns from x (client coordinates) rightwards moved: the rows there
+// are drawn again. The header, a child window, redraws its own part.
+void ListView::InvalidateRowsFrom(int x) {
+    RECT rc;
+    GetClientRect(m_hwnd, &rc);
+    rc.top = RowsTop();
+    rc.left = std::max(0, x);
+    if (rc.left < rc.right && rc.top < rc.bottom) InvalidateRect(m_hwnd, &rc, TRUE);
 }
 
 BOOL ListView::GetColumn(int i, LVCOLUMNA* p) const {

@@ -132,6 +132,7 @@ private:
     void InvalidateItem(int i);
     void InvalidateFromItem(int i);
     void InvalidateRows(int first, int last);
+    void InvalidateRowsFrom(int x);
     void UpdateScrollBars();
     bool SetScrollBarsNow(const SCROLLINFO& si);
     SCROLLINFO VerticalBar(const RECT& client) const;

@@ -116,3 +116,86 @@ TEST_F(PaintFixture, PaintingLeaksNoGdiObjects) {
     }
     EXPECT_EQ(VorGdiObjectCount(VOR_GDI_ALL), before);
 }
+
+namespace {
+
+// A report list of `rows` rows whose column titled k shows "r<row>c<k>".
+HWND ListWithColumns(HWND parent, int x, const std::vector<int>& titles, int rows) {
+    HWND lv = MakeList(parent, LVS_REPORT, x, 10, 300, 200);
+    for (size_t k = 0; k < titles.size(); ++k) {
+        LVCOLUMNA col{};
+        col.mask = LVCF_TEXT | LVCF_WIDTH;
+        std::string name = "Title " + std::to_string(titles[k]);
+        col.pszText = &name[0];
+        col.cx = 100 + 10 * titles[k];
+        SendMessageA(lv, LVM_INSERTCOLUMNA, WPARAM(k), reinterpret_cast<LPARAM>(&col));
+    }
+    for (int r = 0; r < rows; ++r) {
+        LVITEMA it{};
+        it.mask = LVIF_TEXT;
+        it.iItem = r;
+        std::string text = "r" + std::to_string(r) + "c" + std::to_string(titles[0]);
+        it.pszText = &text[0];
+        SendMessageA(lv, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&it));
+        for (size_t k = 1; k < titles.size(); ++k) {
+            std::string sub = "r" + std::to_string(r) + "c" + std::to_string(titles[k]);
+            it.iSubItem = int(k);
+            it.pszText = &sub[0];
+            SendMessageA(lv, LVM_SETITEMTEXTA, WPARAM(r), reinterpret_cast<LPARAM>(&it));
+        }
+    }
+    return lv;
+}
+
+int PixelsThatDiffer(HWND a, HWND b) {
+    RECT ra, rb;
+    GetWindowRect(a, &ra);
+    GetWindowRect(b, &rb);
+    HDC screen = GetDC(nullptr);
+    int differ = 0;
+    for (int y = 0; y < ra.bottom - ra.top; ++y)
+        for (int x = 0; x < ra.right - ra.left; ++x)
+            if (GetPixel(screen, ra.left + x, ra.top + y) != GetPixel(screen, rb.left + x, rb.top + y)) ++differ;
+    ReleaseDC(nullptr, screen);
+    return differ;
+}
+
+}  // namespace
+
+// Deleting a column and inserting it again (what hiding and showing a
+// column does) leaves the same picture as a list made with those columns,
+// header included, scrolled or not (the columns stay wider than the list).
+TEST(ListViewPaint, DeletedAndReinsertedColumnsRepaintAsAFreshList) {
+    for (int scroll : {0, 40}) {
+        SCOPED_TRACE(scroll);
+        HWND parent = MakeParent(700, 400);
+        HWND lv = ListWithColumns(parent, 10, {0, 1, 2, 3}, 12);
+        SendMessageA(lv, LVM_SCROLL, scroll, 0);
+        VorPumpMessages();
+        ASSERT_TRUE(SendMessageA(lv, LVM_DELETECOLUMN, 2, 0));
+        VorPumpMessages();
+        HWND without = ListWithColumns(parent, 350, {0, 1, 3}, 12);
+        SendMessageA(without, LVM_SCROLL, scroll, 0);
+        VorPumpMessages();
+        EXPECT_EQ(PixelsThatDiffer(lv, without), 0) << "deleted";
+        DestroyWindow(without);
+
+        LVCOLUMNA col{};
+        col.mask = LVCF_TEXT | LVCF_WIDTH;
+        col.pszText = const_cast<char*>("Title 2");
+        col.cx = 120;
+        ASSERT_EQ(SendMessageA(lv, LVM_INSERTCOLUMNA, 2, reinterpret_cast<LPARAM>(&col)), 2);
+        for (int r = 0; r < 12; ++r) {
+            LVITEMA it{};
+            std::string sub = "r" + std::to_string(r) + "c2";
+            it.iSubItem = 2;
+            it.pszText = &sub[0];
+            SendMessageA(lv, LVM_SETITEMTEXTA, WPARAM(r), reinterpret_cast<LPARAM>(&it));
+        }
+        VorPumpMessages();
+        HWND with = ListWithColumns(parent, 350, {0, 1, 2, 3}, 12);
+        SendMessageA(with, LVM_SCROLL, scroll, 0);
+        VorPumpMessages();
+        EXPECT_EQ(PixelsThatDiffer(lv, with), 0) << "inserted again";
+    }
+}

@@ -3,6 +3,8 @@
 // when a bar comes, and the bars as drawn.
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "ListViewTestParent.h"
 #include "VorTestHost.h"
 
@@ -219,4 +221,46 @@ TEST(ListViewScrollBars, BarsDrawnAfterARunOfInsertsMatchBarsSetAtEachInsert) {
             if (GetPixel(screen, a.left + x, a.top + y) != GetPixel(screen, b.left + x, b.top + y)) ++differ;
     ReleaseDC(nullptr, screen);
     EXPECT_EQ(differ, 0);
+}
+
+TEST(ListViewScrollBars, DeletingAColumnWhileScrolledBringsViewAndHeaderBack) {
+    struct Case {
+        std::vector<int> widths;
+        int deleted;
+        int scrollAfter;  // 300 wide client, scrolled to the end first
+    } cases[] = {
+        {{100, 500}, 1, 0},         // what is left fits: back to 0
+        {{100, 250, 250}, 2, 50},   // 350 wide: the last position is 50
+        {{100, 250, 250}, 0, 200},  // 500 wide, still room for where it was
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.deleted);
+        HWND lv = MakeList(MakeParent(), LVS_REPORT, 10, 10, 300, 200);
+        AddColumns(lv, {});
+        for (size_t k = 0; k < c.widths.size(); ++k) {
+            LVCOLUMNA col{};
+            col.mask = LVCF_WIDTH;
+            col.cx = c.widths[k];
+            SendMessageA(lv, LVM_INSERTCOLUMNA, WPARAM(k), reinterpret_cast<LPARAM>(&col));
+        }
+        InsertRow(lv, 0);
+        RECT client;
+        GetClientRect(lv, &client);
+        ASSERT_EQ(client.right, 300);
+        SendMessageA(lv, LVM_SCROLL, 1000, 0);
+        ASSERT_EQ(ItemRect(lv, 0).left, -(std::accumulate(c.widths.begin(), c.widths.end(), 0) - 300));
+        ASSERT_TRUE(SendMessageA(lv, LVM_DELETECOLUMN, WPARAM(c.deleted), 0));
+        EXPECT_EQ(ItemRect(lv, 0).left, -c.scrollAfter);
+        POINT origin{};
+        SendMessageA(lv, LVM_GETORIGIN, 0, reinterpret_cast<LPARAM>(&origin));
+        EXPECT_EQ(origin.x, c.scrollAfter);
+        EXPECT_EQ(GetScrollPos(lv, SB_HORZ), c.scrollAfter);
+        // The header moves with the rows.
+        HWND header = reinterpret_cast<HWND>(SendMessageA(lv, LVM_GETHEADER, 0, 0));
+        RECT hr;
+        GetWindowRect(header, &hr);
+        POINT at{hr.left, hr.top};
+        ScreenToClient(lv, &at);
+        EXPECT_EQ(at.x, -c.scrollAfter);
+    }
 }
