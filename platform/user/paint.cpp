@@ -146,6 +146,26 @@ bool Inside(const RECT& inner, const RECT& outer)
            inner.bottom <= outer.bottom;
 }
 
+// The flags of RedrawWindow beyond the area itself, once the area has been
+// taken from the update region when validating.
+void SetPaintFlags(Window* w, UINT flags)
+{
+    if (flags & RDW_INTERNALPAINT)
+        w->internalPaint = true;
+    if (flags & RDW_NOINTERNALPAINT)
+        w->internalPaint = false;
+    if (flags & RDW_VALIDATE) {
+        if (flags & RDW_NOERASE)
+            w->erase = false;
+        if (flags & RDW_NOFRAME)
+            w->ncPaint = false;
+        if (w->update.IsEmpty()) {
+            w->erase = false;
+            w->ncPaint = false;
+        }
+    }
+}
+
 }  // namespace
 
 // InvalidateWindow for a rectangle, the common case, worked on as rectangles:
@@ -175,22 +195,9 @@ void InvalidateWindowRect(Window* w, const RECT& rc, UINT flags)
         if (!Inside(area, client))
             w->ncPaint = true;
     }
-    if (flags & RDW_INTERNALPAINT)
-        w->internalPaint = true;
-    if (flags & RDW_NOINTERNALPAINT)
-        w->internalPaint = false;
-    if (valid) {
-        if (!empty)
-            w->update.Subtract(Region(area));
-        if (flags & RDW_NOERASE)
-            w->erase = false;
-        if (flags & RDW_NOFRAME)
-            w->ncPaint = false;
-        if (w->update.IsEmpty()) {
-            w->erase = false;
-            w->ncPaint = false;
-        }
-    }
+    if (valid && !empty)
+        w->update.Subtract(Region(area));
+    SetPaintFlags(w, flags);
 
     bool children = (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(w->style & WS_CLIPCHILDREN));
     if (!children || empty)
@@ -255,21 +262,9 @@ void InvalidateWindow(Window* w, const Region* rgn, UINT flags)
             }
         }
     }
-    if (flags & RDW_INTERNALPAINT)
-        w->internalPaint = true;
-    if (flags & RDW_NOINTERNALPAINT)
-        w->internalPaint = false;
-    if (valid) {
+    if (valid)
         w->update.Subtract(area);
-        if (flags & RDW_NOERASE)
-            w->erase = false;
-        if (flags & RDW_NOFRAME)
-            w->ncPaint = false;
-        if (w->update.IsEmpty()) {
-            w->erase = false;
-            w->ncPaint = false;
-        }
-    }
+    SetPaintFlags(w, flags);
 
     bool children = (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(w->style & WS_CLIPCHILDREN));
     if (!children || w->children.empty() || area.IsEmpty())

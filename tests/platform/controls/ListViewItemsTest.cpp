@@ -9,16 +9,6 @@ using namespace lvtest;
 
 namespace {
 
-std::string TextOf(HWND lv, int i, int sub = 0) {
-    char buf[64] = {0};
-    LVITEMA it{};
-    it.iSubItem = sub;
-    it.pszText = buf;
-    it.cchTextMax = sizeof(buf);
-    SendMessageA(lv, LVM_GETITEMTEXTA, WPARAM(i), reinterpret_cast<LPARAM>(&it));
-    return buf;
-}
-
 int Insert(HWND lv, int at, const char* text, LPARAM param = 0) {
     LVITEMA it{};
     it.mask = LVIF_TEXT | LVIF_PARAM;
@@ -48,7 +38,7 @@ TEST(ListViewItems, SortedStylesInsertInOrder) {
         Insert(lv, 0, "apple");
         int at = Insert(lv, 0, "Banana");
         EXPECT_EQ(at, 1);  // the sorted position, not the one asked for
-        std::vector<std::string> got{TextOf(lv, 0), TextOf(lv, 1), TextOf(lv, 2)};
+        std::vector<std::string> got{ReadItemText(lv, 0), ReadItemText(lv, 1), ReadItemText(lv, 2)};
         EXPECT_EQ(got, c.expected);
     }
 }
@@ -61,8 +51,8 @@ TEST(ListViewItems, SortItemsKeepsStatesWithTheirItems) {
     Insert(lv, 2, "three", 3);
     SetState(lv, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     EXPECT_TRUE(SendMessageA(lv, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(&ByParamDescending)));
-    EXPECT_EQ(TextOf(lv, 0), "three");
-    EXPECT_EQ(TextOf(lv, 2), "one");
+    EXPECT_EQ(ReadItemText(lv, 0), "three");
+    EXPECT_EQ(ReadItemText(lv, 2), "one");
     EXPECT_EQ(SendMessageA(lv, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED), 2);
     EXPECT_EQ(SendMessageA(lv, LVM_GETNEXTITEM, WPARAM(-1), LVNI_FOCUSED), 2);
 }
@@ -103,7 +93,7 @@ TEST(ListViewItems, TextCallbackAsksTheParent) {
     it.iItem = 0;
     it.pszText = LPSTR_TEXTCALLBACKA;
     ASSERT_EQ(SendMessageA(lv, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&it)), 0);
-    EXPECT_EQ(TextOf(lv, 0), "row 0");
+    EXPECT_EQ(ReadItemText(lv, 0), "row 0");
     EXPECT_FALSE(Rec().Only({LVN_GETDISPINFOA}).empty());
 }
 

@@ -147,19 +147,6 @@ HWND ListWithColumns(HWND parent, int x, const std::vector<int>& titles, int row
     return lv;
 }
 
-int PixelsThatDiffer(HWND a, HWND b) {
-    RECT ra, rb;
-    GetWindowRect(a, &ra);
-    GetWindowRect(b, &rb);
-    HDC screen = GetDC(nullptr);
-    int differ = 0;
-    for (int y = 0; y < ra.bottom - ra.top; ++y)
-        for (int x = 0; x < ra.right - ra.left; ++x)
-            if (GetPixel(screen, ra.left + x, ra.top + y) != GetPixel(screen, rb.left + x, rb.top + y)) ++differ;
-    ReleaseDC(nullptr, screen);
-    return differ;
-}
-
 }  // namespace
 
 // Deleting a column and inserting it again (what hiding and showing a

@@ -211,16 +211,7 @@ TEST(ListViewScrollBars, BarsDrawnAfterARunOfInsertsMatchBarsSetAtEachInsert) {
     VorPumpMessages();
     ASSERT_TRUE(GetWindowLongA(runs, GWL_STYLE) & WS_VSCROLL);
     ASSERT_TRUE(GetWindowLongA(runs, GWL_STYLE) & WS_HSCROLL);
-    RECT a, b;
-    GetWindowRect(runs, &a);
-    GetWindowRect(steps, &b);
-    HDC screen = GetDC(nullptr);
-    int differ = 0;
-    for (int y = 0; y < a.bottom - a.top; ++y)
-        for (int x = 0; x < a.right - a.left; ++x)
-            if (GetPixel(screen, a.left + x, a.top + y) != GetPixel(screen, b.left + x, b.top + y)) ++differ;
-    ReleaseDC(nullptr, screen);
-    EXPECT_EQ(differ, 0);
+    EXPECT_EQ(PixelsThatDiffer(runs, steps), 0);
 }
 
 TEST(ListViewScrollBars, DeletingAColumnWhileScrolledBringsViewAndHeaderBack) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 #include <vorplatform.h>
 
 #include <cstdio>
@@ -200,5 +201,33 @@ inline void PressKey(BYTE vk) {
 }
 
 const std::set<UINT> kStateCodes{LVN_ITEMCHANGING, LVN_ITEMCHANGED};
+
+// An item's or sub-item's text through LVM_GETITEMTEXT with a buffer of
+// `room` characters; the answer must count the characters copied.
+inline std::string ReadItemText(HWND lv, int i, int sub = 0, int room = 8192) {
+    std::string buf(size_t(room), '\x7f');
+    LVITEMA it{};
+    it.iSubItem = sub;
+    it.pszText = &buf[0];
+    it.cchTextMax = room;
+    int n = int(SendMessageA(lv, LVM_GETITEMTEXTA, WPARAM(i), reinterpret_cast<LPARAM>(&it)));
+    std::string got(buf.c_str());
+    if (size_t(n) != got.size()) ADD_FAILURE() << "LVM_GETITEMTEXT answered " << n << " for " << got.size();
+    return got;
+}
+
+// How many pixels of two windows of the same size differ on the screen.
+inline int PixelsThatDiffer(HWND a, HWND b) {
+    RECT ra, rb;
+    GetWindowRect(a, &ra);
+    GetWindowRect(b, &rb);
+    HDC screen = GetDC(nullptr);
+    int differ = 0;
+    for (int y = 0; y < ra.bottom - ra.top; ++y)
+        for (int x = 0; x < ra.right - ra.left; ++x)
+            if (GetPixel(screen, ra.left + x, ra.top + y) != GetPixel(screen, rb.left + x, rb.top + y)) ++differ;
+    ReleaseDC(nullptr, screen);
+    return differ;
+}
 
 }  // namespace lvtest

@@ -21,18 +21,6 @@ std::string TextOfLength(size_t n, char first = 'a') {
     return s;
 }
 
-std::string GetText(HWND lv, int i, int sub = 0, int room = 8192) {
-    std::string buf(size_t(room), '\x7f');
-    LVITEMA it{};
-    it.iSubItem = sub;
-    it.pszText = &buf[0];
-    it.cchTextMax = room;
-    int n = int(SendMessageA(lv, LVM_GETITEMTEXTA, WPARAM(i), reinterpret_cast<LPARAM>(&it)));
-    std::string got(buf.c_str());
-    EXPECT_EQ(size_t(n), got.size()) << "the answer counts the characters copied";
-    return got;
-}
-
 int Insert(HWND lv, int at, const char* text, LPARAM param = 0) {
     LVITEMA it{};
     it.mask = LVIF_TEXT | LVIF_PARAM;
@@ -67,13 +55,13 @@ TEST(ListViewText, EveryLengthReadsBackWholeAndTruncated) {
         std::string text = TextOfLength(n), sub = TextOfLength(n, 'A');
         ASSERT_EQ(Insert(lv, row, text.c_str()), row);
         ASSERT_TRUE(SetText(lv, row, 1, sub.c_str()));
-        EXPECT_EQ(GetText(lv, row), text);
-        EXPECT_EQ(GetText(lv, row, 1), sub);
+        EXPECT_EQ(ReadItemText(lv, row), text);
+        EXPECT_EQ(ReadItemText(lv, row, 1), sub);
         // A buffer one short of the terminator keeps all but the last character.
         if (n > 0) {
-            EXPECT_EQ(GetText(lv, row, 0, int(n)), text.substr(0, n - 1));
+            EXPECT_EQ(ReadItemText(lv, row, 0, int(n)), text.substr(0, n - 1));
         }
-        EXPECT_EQ(GetText(lv, row, 0, 1), "");
+        EXPECT_EQ(ReadItemText(lv, row, 0, 1), "");
         // LVM_GETITEM reads the same text.
         char buf[8192];
         LVITEMA it{};
@@ -88,8 +76,8 @@ TEST(ListViewText, EveryLengthReadsBackWholeAndTruncated) {
     // Every text is still itself after all the others were added.
     row = 0;
     for (size_t n : kLengths) {
-        EXPECT_EQ(GetText(lv, row), TextOfLength(n)) << n;
-        EXPECT_EQ(GetText(lv, row, 1), TextOfLength(n, 'A')) << n;
+        EXPECT_EQ(ReadItemText(lv, row), TextOfLength(n)) << n;
+        EXPECT_EQ(ReadItemText(lv, row, 1), TextOfLength(n, 'A')) << n;
         ++row;
     }
 }
@@ -132,7 +120,7 @@ TEST(ListViewText, ReplacingTextsAcrossLengthsAndCallbacksNotifiesOnlyChanges) {
         std::vector<std::string> expected{"CHANGING(0, 0x0->0x0, changed 0x1)"};
         if (s.changes) expected.push_back("CHANGED(0, 0x0->0x0, changed 0x1)");
         EXPECT_EQ(Rec().Only(kStateCodes), expected);
-        EXPECT_EQ(GetText(lv, 0), s.reads);
+        EXPECT_EQ(ReadItemText(lv, 0), s.reads);
     }
     // The data value went along untouched.
     LVITEMA it{};
@@ -150,7 +138,7 @@ TEST(ListViewText, SortedInsertsCompareWholeLongTexts) {
     for (const std::string& t : texts) Insert(lv, 0, t.c_str());
     const std::vector<std::string> expected{"", "A" + stem, stem, stem + "A", stem + "B", stem + "c", "b"};
     std::vector<std::string> got;
-    for (int i = 0; i < int(texts.size()); ++i) got.push_back(GetText(lv, i));
+    for (int i = 0; i < int(texts.size()); ++i) got.push_back(ReadItemText(lv, i));
     EXPECT_EQ(got, expected);
 
     EXPECT_EQ(Find(lv, LVFI_STRING, (stem + "b").c_str()), 4);  // case-insensitive, whole text
@@ -174,11 +162,11 @@ TEST(ListViewText, RecordsMovedByInsertsDeletesAndSortingKeepTheirTexts) {
         SetText(lv, 0, 1, ("sub " + textFor(k)).c_str());
     }
     for (int i = 0; i < n; ++i) {
-        EXPECT_EQ(GetText(lv, i), textFor(n - 1 - i)) << i;
-        EXPECT_EQ(GetText(lv, i, 1), "sub " + textFor(n - 1 - i)) << i;
+        EXPECT_EQ(ReadItemText(lv, i), textFor(n - 1 - i)) << i;
+        EXPECT_EQ(ReadItemText(lv, i, 1), "sub " + textFor(n - 1 - i)) << i;
     }
     ASSERT_TRUE(SendMessageA(lv, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(&ByParam)));
-    for (int i = 0; i < n; ++i) EXPECT_EQ(GetText(lv, i, 1), "sub " + textFor(i)) << i;
+    for (int i = 0; i < n; ++i) EXPECT_EQ(ReadItemText(lv, i, 1), "sub " + textFor(i)) << i;
     // Deleting from the middle and the ends.
     Rec().Clear();
     ASSERT_TRUE(SendMessageA(lv, LVM_DELETEITEM, 5, 0));
@@ -189,8 +177,8 @@ TEST(ListViewText, RecordsMovedByInsertsDeletesAndSortingKeepTheirTexts) {
     const std::vector<int> left{1, 2, 3, 4, 6, 7, 8, 9, 10};
     ASSERT_EQ(SendMessageA(lv, LVM_GETITEMCOUNT, 0, 0), LRESULT(left.size()));
     for (size_t i = 0; i < left.size(); ++i) {
-        EXPECT_EQ(GetText(lv, int(i)), textFor(left[i])) << i;
-        EXPECT_EQ(GetText(lv, int(i), 1), "sub " + textFor(left[i])) << i;
+        EXPECT_EQ(ReadItemText(lv, int(i)), textFor(left[i])) << i;
+        EXPECT_EQ(ReadItemText(lv, int(i), 1), "sub " + textFor(left[i])) << i;
     }
     EXPECT_TRUE(SendMessageA(lv, LVM_DELETEALLITEMS, 0, 0));
     EXPECT_EQ(SendMessageA(lv, LVM_GETITEMCOUNT, 0, 0), 0);
@@ -228,8 +216,8 @@ TEST(ListViewText, IndentImageAndSubItemsLiveSideBySide) {
     EXPECT_EQ(get(1), (std::vector<int>{3, 0, 1001}));
     EXPECT_TRUE(set(1, LVIF_INDENT | LVIF_IMAGE, 0, 4));
     EXPECT_EQ(get(1), (std::vector<int>{0, 4, 1001}));
-    EXPECT_EQ(GetText(lv, 1, 1), TextOfLength(30));
-    EXPECT_EQ(GetText(lv, 1, 2), "two");
+    EXPECT_EQ(ReadItemText(lv, 1, 1), TextOfLength(30));
+    EXPECT_EQ(ReadItemText(lv, 1, 2), "two");
     // An indent of 0 on an item that never had one, and a negative indent.
     EXPECT_TRUE(set(2, LVIF_INDENT, 0, 0));
     EXPECT_EQ(get(2), (std::vector<int>{0, 0, 1002}));
@@ -239,6 +227,6 @@ TEST(ListViewText, IndentImageAndSubItemsLiveSideBySide) {
     SetText(lv, 2, 1, "gone with its column");
     SetText(lv, 2, 2, "stays");
     ASSERT_TRUE(SendMessageA(lv, LVM_DELETECOLUMN, 1, 0));
-    EXPECT_EQ(GetText(lv, 2, 1), "stays");
+    EXPECT_EQ(ReadItemText(lv, 2, 1), "stays");
     EXPECT_EQ(get(2), (std::vector<int>{-2, 0, 1002}));
 }
