@@ -140,6 +140,20 @@ RECT Meet(const RECT& a, const RECT& b)
                 std::min(a.bottom, b.bottom)};
 }
 
+// Whether a region holds all of a rectangle: its rectangles are disjoint,
+// so their parts within it add up to it exactly then.
+bool Covered(const Region& rgn, const RECT& rc)
+{
+    const long long need = (long long)(rc.right - rc.left) * (rc.bottom - rc.top);
+    long long got = 0;
+    for (const RECT& r : rgn.Rects()) {
+        const RECT m = Meet(r, rc);
+        if (HasArea(m))
+            got += (long long)(m.right - m.left) * (m.bottom - m.top);
+    }
+    return got == need;
+}
+
 bool Inside(const RECT& inner, const RECT& outer)
 {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
@@ -184,10 +198,9 @@ void InvalidateWindowRect(Window* w, const RECT& rc, UINT flags)
     const bool empty = !HasArea(area);
 
     if (invalid && !empty && IsReallyVisible(w)) {
-        const std::vector<RECT>& now = w->update.Rects();
-        if (now.empty())
+        if (w->update.IsEmpty())
             w->update.SetRect(area);
-        else if (!(now.size() == 1 && Inside(area, now[0])))
+        else if (!Covered(w->update, area))
             w->update.Union(Region(area));
         if (flags & RDW_ERASE)
             w->erase = true;
