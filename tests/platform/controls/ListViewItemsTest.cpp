@@ -9,15 +9,6 @@ using namespace lvtest;
 
 namespace {
 
-int Insert(HWND lv, int at, const char* text, LPARAM param = 0) {
-    LVITEMA it{};
-    it.mask = LVIF_TEXT | LVIF_PARAM;
-    it.iItem = at;
-    it.pszText = const_cast<char*>(text);
-    it.lParam = param;
-    return int(SendMessageA(lv, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&it)));
-}
-
 int CALLBACK ByParamDescending(LPARAM a, LPARAM b, LPARAM) { return a > b ? -1 : a < b ? 1 : 0; }
 
 }  // namespace
@@ -34,9 +25,9 @@ TEST(ListViewItems, SortedStylesInsertInOrder) {
         SCOPED_TRACE(c.style);
         HWND lv = MakeList(MakeParent(), LVS_REPORT | c.style);
         AddColumns(lv, {100});
-        Insert(lv, 0, "cherry");
-        Insert(lv, 0, "apple");
-        int at = Insert(lv, 0, "Banana");
+        InsertText(lv, 0, "cherry");
+        InsertText(lv, 0, "apple");
+        int at = InsertText(lv, 0, "Banana");
         EXPECT_EQ(at, 1);  // the sorted position, not the one asked for
         std::vector<std::string> got{ReadItemText(lv, 0), ReadItemText(lv, 1), ReadItemText(lv, 2)};
         EXPECT_EQ(got, c.expected);
@@ -46,9 +37,9 @@ TEST(ListViewItems, SortedStylesInsertInOrder) {
 TEST(ListViewItems, SortItemsKeepsStatesWithTheirItems) {
     HWND lv = MakeList(MakeParent(), LVS_REPORT);
     AddColumns(lv, {100});
-    Insert(lv, 0, "one", 1);
-    Insert(lv, 1, "two", 2);
-    Insert(lv, 2, "three", 3);
+    InsertText(lv, 0, "one", 1);
+    InsertText(lv, 1, "two", 2);
+    InsertText(lv, 2, "three", 3);
     SetState(lv, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     EXPECT_TRUE(SendMessageA(lv, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(&ByParamDescending)));
     EXPECT_EQ(ReadItemText(lv, 0), "three");
@@ -60,9 +51,9 @@ TEST(ListViewItems, SortItemsKeepsStatesWithTheirItems) {
 TEST(ListViewItems, FindItemByTextPrefixAndParam) {
     HWND lv = MakeList(MakeParent(), LVS_REPORT);
     AddColumns(lv, {100});
-    Insert(lv, 0, "Alpha", 10);
-    Insert(lv, 1, "beta", 20);
-    Insert(lv, 2, "Alphabet", 30);
+    InsertText(lv, 0, "Alpha", 10);
+    InsertText(lv, 1, "beta", 20);
+    InsertText(lv, 2, "Alphabet", 30);
     LVFINDINFOA fi{};
     fi.flags = LVFI_STRING;
     fi.psz = "alphabet";

@@ -202,6 +202,16 @@ inline void PressKey(BYTE vk) {
 
 const std::set<UINT> kStateCodes{LVN_ITEMCHANGING, LVN_ITEMCHANGED};
 
+// Inserts an item with a text and a data value; answers its index.
+inline int InsertText(HWND lv, int at, const char* text, LPARAM param = 0) {
+    LVITEMA it{};
+    it.mask = LVIF_TEXT | LVIF_PARAM;
+    it.iItem = at;
+    it.pszText = const_cast<char*>(text);
+    it.lParam = param;
+    return int(SendMessageA(lv, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&it)));
+}
+
 // An item's or sub-item's text through LVM_GETITEMTEXT with a buffer of
 // `room` characters; the answer must count the characters copied.
 inline std::string ReadItemText(HWND lv, int i, int sub = 0, int room = 8192) {

@@ -21,15 +21,6 @@ std::string TextOfLength(size_t n, char first = 'a') {
     return s;
 }
 
-int Insert(HWND lv, int at, const char* text, LPARAM param = 0) {
-    LVITEMA it{};
-    it.mask = LVIF_TEXT | LVIF_PARAM;
-    it.iItem = at;
-    it.pszText = const_cast<char*>(text);
-    it.lParam = param;
-    return int(SendMessageA(lv, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&it)));
-}
-
 BOOL SetText(HWND lv, int i, int sub, const char* text) {
     LVITEMA it{};
     it.iSubItem = sub;
@@ -53,7 +44,7 @@ TEST(ListViewText, EveryLengthReadsBackWholeAndTruncated) {
     for (size_t n : kLengths) {
         SCOPED_TRACE(n);
         std::string text = TextOfLength(n), sub = TextOfLength(n, 'A');
-        ASSERT_EQ(Insert(lv, row, text.c_str()), row);
+        ASSERT_EQ(InsertText(lv, row, text.c_str()), row);
         ASSERT_TRUE(SetText(lv, row, 1, sub.c_str()));
         EXPECT_EQ(ReadItemText(lv, row), text);
         EXPECT_EQ(ReadItemText(lv, row, 1), sub);
@@ -85,7 +76,7 @@ TEST(ListViewText, EveryLengthReadsBackWholeAndTruncated) {
 TEST(ListViewText, ReplacingTextsAcrossLengthsAndCallbacksNotifiesOnlyChanges) {
     HWND lv = MakeList(MakeParent(), LVS_REPORT);
     AddColumns(lv, {100});
-    Insert(lv, 0, "short", 7);
+    InsertText(lv, 0, "short", 7);
     Rec().onNotify = [](NMHDR* nm) {
         if (nm->code == LVN_GETDISPINFOA) {
             auto* di = reinterpret_cast<NMLVDISPINFOA*>(nm);
@@ -135,7 +126,7 @@ TEST(ListViewText, SortedInsertsCompareWholeLongTexts) {
     HWND lv = MakeList(MakeParent(), LVS_REPORT | LVS_SORTASCENDING);
     AddColumns(lv, {100});
     const std::vector<std::string> texts{stem + "c", stem + "A", "b", stem + "B", stem, "", "A" + stem};
-    for (const std::string& t : texts) Insert(lv, 0, t.c_str());
+    for (const std::string& t : texts) InsertText(lv, 0, t.c_str());
     const std::vector<std::string> expected{"", "A" + stem, stem, stem + "A", stem + "B", stem + "c", "b"};
     std::vector<std::string> got;
     for (int i = 0; i < int(texts.size()); ++i) got.push_back(ReadItemText(lv, i));
@@ -158,7 +149,7 @@ TEST(ListViewText, RecordsMovedByInsertsDeletesAndSortingKeepTheirTexts) {
     const int n = 12;
     auto textFor = [](int k) { return k % 2 ? TextOfLength(size_t(20 + k), char('a' + k)) : std::to_string(k); };
     for (int k = 0; k < n; ++k) {
-        Insert(lv, 0, textFor(k).c_str(), k);
+        InsertText(lv, 0, textFor(k).c_str(), k);
         SetText(lv, 0, 1, ("sub " + textFor(k)).c_str());
     }
     for (int i = 0; i < n; ++i) {
