@@ -1,6 +1,8 @@
 // CString: reference-counted 8-bit strings with copy-on-write.
 #include "afx.h"
 
+#include "StringHeap.h"
+
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -10,14 +12,39 @@
 namespace {
 
 // The shared empty representation: constant-initialised, never freed,
-// never written (nRefs -1 and zero capacity make every writer allocate).
+// never written (locked, and zero capacity, make every writer allocate). It
+// is laid out as a block of class 0, its capacity before the header.
+#pragma pack(push, 1)
 struct EmptyRep {
+    int nAllocLength;
     CStringData header;
     TCHAR chNil[8];
 };
-EmptyRep g_emptyRep = {{-1, 0, 0}, {0}};
+#pragma pack(pop)
+EmptyRep g_emptyRep = {0, {-CStringData::kOneOwner, 0}, {0}};
+
+// A block of its own (class 0) has its capacity in front of the header.
+constexpr size_t kOwnPrefix = sizeof(int);
+// Header and terminator: what a block holds besides the characters.
+constexpr size_t kOverhead = sizeof(CStringData) + 1;
+
+// Bytes of the block of class 0 that holds nLen characters.
+inline size_t OwnBlockBytes(size_t nLen) { return (kOwnPrefix + kOverhead + nLen + 7) & ~(size_t)7; }
 
 inline LPTSTR EmptyData() { return g_emptyRep.header.data(); }
+
+// Marks a buffer with one owner as locked, keeping its class.
+inline void LockData(CStringData* pData) { pData->nRefs = (int)pData->BlockClass() - CStringData::kOneOwner; }
+
+// The capacity AllocBuffer gives a buffer for nLen characters.
+int CapacityFor(int nLen)
+{
+    size_t need = kOverhead + (size_t)nLen;
+    if (need <= vor_strheap::kMaxBlock)
+        return (int)(vor_strheap::SizeOfClass(vor_strheap::ClassFor(need)) - kOverhead);
+    return (int)(OwnBlockBytes((size_t)nLen) - kOwnPrefix - kOverhead);
+}
+
 inline bool IsEmptyRep(const CStringData* p) { return p == &g_emptyRep.header; }
 
 // Lead bytes of a double-byte character in the process code page: the
@@ -93,60 +120,93 @@ void CString::Init()
     m_pchData = EmptyData();
 }
 
-// Makes a private buffer for nLen characters (length set to nLen). The
-// allocation is the header, the characters and the terminator rounded up to
-// 8 bytes; the rounding is given to the capacity so nothing is wasted.
+// Makes a private buffer for nLen characters (length set to nLen); the old
+// buffer is left to the caller. A block from the string heap is the header,
+// the characters and the terminator in the smallest class that holds them;
+// a longer text's block is that plus the capacity word, rounded up to 8
+// bytes. Either way the room left over is given to the capacity. On a
+// failure (std::bad_alloc) the string is unchanged.
 void CString::AllocBuffer(int nLen)
 {
     if (nLen < 0)
         nLen = 0;
-    size_t bytes = sizeof(CStringData) + (size_t)nLen + 1;
-    bytes = (bytes + 7) & ~(size_t)7;
-    CStringData* pData = static_cast<CStringData*>(::operator new(bytes));
-    pData->nRefs = 1;
+    size_t need = kOverhead + (size_t)nLen;
+    CStringData* pData;
+    if (need <= vor_strheap::kMaxBlock) {
+        unsigned cls = vor_strheap::ClassFor(need);
+        pData = static_cast<CStringData*>(vor_strheap::Take(cls));
+        pData->nRefs = CStringData::kOneOwner + (int)cls;
+    } else {
+        size_t bytes = OwnBlockBytes((size_t)nLen);
+        char* p = static_cast<char*>(::operator new(bytes));
+        int nAlloc = (int)(bytes - kOwnPrefix - kOverhead);
+        std::memcpy(p, &nAlloc, sizeof nAlloc);
+        pData = reinterpret_cast<CStringData*>(p + kOwnPrefix);
+        pData->nRefs = CStringData::kOneOwner;
+    }
     pData->nDataLength = nLen;
-    pData->nAllocLength = (int)(bytes - sizeof(CStringData) - 1);
     pData->data()[nLen] = '\0';
     m_pchData = pData->data();
 }
 
+int CString::AllocLength(const CStringData* pData)
+{
+    unsigned cls = pData->BlockClass();
+    if (cls != 0)
+        return (int)(vor_strheap::SizeOfClass(cls) - kOverhead);
+    int nAlloc;
+    std::memcpy(&nAlloc, reinterpret_cast<const char*>(pData) - kOwnPrefix, sizeof nAlloc);
+    return nAlloc;
+}
+
+int CString::GetAllocLength() const { return AllocLength(GetData()); }
+
 void CString::FreeData(CStringData* pData)
 {
-    ::operator delete(static_cast<void*>(pData));
+    if (pData->BlockClass() != 0)
+        vor_strheap::Give(pData);
+    else
+        ::operator delete(static_cast<void*>(reinterpret_cast<char*>(pData) - kOwnPrefix));
+}
+
+// Drops one owner of a buffer (not the empty one), freeing it with the last.
+void CString::ReleaseData(CStringData* pData)
+{
+    if (pData->IsLocked() || (pData->nRefs -= CStringData::kOneOwner) < CStringData::kOneOwner)
+        FreeData(pData);
 }
 
 void CString::Release()
 {
     CStringData* pData = GetData();
-    if (!IsEmptyRep(pData)) {
-        if (pData->nRefs < 0 || --pData->nRefs <= 0)
-            FreeData(pData);
-    }
+    if (!IsEmptyRep(pData))
+        ReleaseData(pData);
     Init();
 }
 
-// Gives this string a buffer that nobody else shares, keeping its text.
+// Gives this string a buffer that nobody else shares, keeping its text. The
+// old buffer loses this owner only once the new one is there.
 void CString::CopyBeforeWrite()
 {
     CStringData* pData = GetData();
-    if (IsEmptyRep(pData) || pData->nRefs > 1) {
+    if (IsEmptyRep(pData) || pData->IsShared()) {
         int nLen = pData->nDataLength;
-        LPCTSTR src = m_pchData;
-        if (!IsEmptyRep(pData))
-            --pData->nRefs;
         AllocBuffer(nLen);
-        std::memcpy(m_pchData, src, (size_t)nLen + 1);
+        std::memcpy(m_pchData, pData->data(), (size_t)nLen + 1);
+        if (!IsEmptyRep(pData))
+            ReleaseData(pData);
     }
 }
 
 // Gives this string a private buffer with room for nLen characters; the old
-// text is discarded.
+// text is discarded (after the new buffer is there).
 void CString::AllocBeforeWrite(int nLen)
 {
     CStringData* pData = GetData();
-    if (IsEmptyRep(pData) || pData->nRefs > 1 || nLen > pData->nAllocLength) {
-        Release();
+    if (IsEmptyRep(pData) || pData->IsShared() || nLen > AllocLength(pData)) {
         AllocBuffer(nLen);
+        if (!IsEmptyRep(pData))
+            ReleaseData(pData);
     }
 }
 
@@ -159,7 +219,7 @@ void CString::AssignCopy(int nSrcLen, LPCTSTR lpszSrcData)
     // The source may live in our own buffer (s = (LPCTSTR)s + 2).
     CStringData* pOld = GetData();
     bool aliased = lpszSrcData >= m_pchData && lpszSrcData <= m_pchData + pOld->nDataLength;
-    if (aliased && !IsEmptyRep(pOld) && pOld->nRefs <= 1 && nSrcLen <= pOld->nAllocLength) {
+    if (aliased && !IsEmptyRep(pOld) && !pOld->IsShared() && nSrcLen <= AllocLength(pOld)) {
         std::memmove(m_pchData, lpszSrcData, (size_t)nSrcLen);
     } else if (aliased) {
         CString copy(lpszSrcData, nSrcLen);
@@ -179,7 +239,7 @@ void CString::ConcatInPlace(int nSrcLen, LPCTSTR lpszSrcData)
         return;
     CStringData* pData = GetData();
     int nOldLen = pData->nDataLength;
-    if (!IsEmptyRep(pData) && pData->nRefs <= 1 && nOldLen + nSrcLen <= pData->nAllocLength) {
+    if (!IsEmptyRep(pData) && !pData->IsShared() && nOldLen + nSrcLen <= AllocLength(pData)) {
         std::memmove(m_pchData + nOldLen, lpszSrcData, (size_t)nSrcLen);
         pData->nDataLength = nOldLen + nSrcLen;
         m_pchData[nOldLen + nSrcLen] = '\0';
@@ -197,10 +257,8 @@ void CString::ConcatInPlace(int nSrcLen, LPCTSTR lpszSrcData)
     std::memcpy(m_pchData + nOldLen, lpszSrcData, (size_t)nSrcLen);
     GetData()->nDataLength = nNewLen;
     m_pchData[nNewLen] = '\0';
-    if (!IsEmptyRep(pData)) {
-        if (pData->nRefs < 0 || --pData->nRefs <= 0)
-            FreeData(pData);
-    }
+    if (!IsEmptyRep(pData))
+        ReleaseData(pData);
 }
 
 // ---------------------------------------------------------------------------
@@ -213,13 +271,13 @@ CString::CString(const CString& stringSrc)
     CStringData* pSrc = stringSrc.GetData();
     if (IsEmptyRep(pSrc)) {
         Init();
-    } else if (pSrc->nRefs < 0) {
+    } else if (!pSrc->CanShare()) {
         // A locked buffer belongs to its string alone.
         Init();
         AllocBuffer(pSrc->nDataLength);
         std::memcpy(m_pchData, stringSrc.m_pchData, (size_t)pSrc->nDataLength + 1);
     } else {
-        ++pSrc->nRefs;
+        pSrc->nRefs += CStringData::kOneOwner;
         m_pchData = stringSrc.m_pchData;
     }
 }
@@ -305,11 +363,11 @@ const CString& CString::operator=(const CString& stringSrc)
     CStringData* pSrc = stringSrc.GetData();
     if (IsEmptyRep(pSrc)) {
         Release();
-    } else if (pSrc->nRefs < 0 || (!IsEmptyRep(GetData()) && GetData()->nRefs < 0)) {
+    } else if (!pSrc->CanShare() || (!IsEmptyRep(GetData()) && GetData()->IsLocked())) {
         // A locked buffer on either side: copy the characters.
         AssignCopy(pSrc->nDataLength, stringSrc.m_pchData);
     } else {
-        ++pSrc->nRefs;
+        pSrc->nRefs += CStringData::kOneOwner;
         Release();
         m_pchData = stringSrc.m_pchData;
     }
@@ -876,7 +934,7 @@ LPTSTR CString::GetBuffer(int nMinBufLength)
     if (nMinBufLength < 0)
         nMinBufLength = 0;
     CStringData* pData = GetData();
-    if (IsEmptyRep(pData) || pData->nRefs > 1 || nMinBufLength > pData->nAllocLength) {
+    if (IsEmptyRep(pData) || pData->IsShared() || nMinBufLength > AllocLength(pData)) {
         int nOldLen = pData->nDataLength;
         if (nMinBufLength < nOldLen)
             nMinBufLength = nOldLen;
@@ -884,10 +942,8 @@ LPTSTR CString::GetBuffer(int nMinBufLength)
         AllocBuffer(nMinBufLength);
         std::memcpy(m_pchData, pOldChars, (size_t)nOldLen + 1);
         GetData()->nDataLength = nOldLen;
-        if (!IsEmptyRep(pData)) {
-            if (pData->nRefs < 0 || --pData->nRefs <= 0)
-                FreeData(pData);
-        }
+        if (!IsEmptyRep(pData))
+            ReleaseData(pData);
     }
     return m_pchData;
 }
@@ -899,13 +955,14 @@ void CString::ReleaseBuffer(int nNewLength)
         return;
     CopyBeforeWrite();
     pData = GetData();
+    const int nAlloc = AllocLength(pData);
     if (nNewLength < 0) {
         // The caller's text ends at its terminator, or at the end of the room.
-        const void* nul = std::memchr(m_pchData, 0, (size_t)pData->nAllocLength + 1);
-        nNewLength = nul == NULL ? pData->nAllocLength : (int)(static_cast<const char*>(nul) - m_pchData);
+        const void* nul = std::memchr(m_pchData, 0, (size_t)nAlloc + 1);
+        nNewLength = nul == NULL ? nAlloc : (int)(static_cast<const char*>(nul) - m_pchData);
     }
-    if (nNewLength > pData->nAllocLength)
-        nNewLength = pData->nAllocLength;
+    if (nNewLength > nAlloc)
+        nNewLength = nAlloc;
     pData->nDataLength = nNewLength;
     m_pchData[nNewLength] = '\0';
 }
@@ -926,34 +983,31 @@ void CString::FreeExtra()
     if (IsEmptyRep(pData))
         return;
     if (pData->nDataLength == 0) {
-        if (pData->nRefs >= 0)
+        if (!pData->IsLocked())
             Release();
         return;
     }
-    size_t need = (sizeof(CStringData) + (size_t)pData->nDataLength + 1 + 7) & ~(size_t)7;
-    if (need >= sizeof(CStringData) + (size_t)pData->nAllocLength + 1)
+    const int nLen = pData->nDataLength;
+    if (CapacityFor(nLen) >= AllocLength(pData))
         return;
-    int nRefs = pData->nRefs;
-    LPTSTR pOldChars = m_pchData;
-    int nLen = pData->nDataLength;
+    const bool bLocked = pData->IsLocked();
     AllocBuffer(nLen);
-    std::memcpy(m_pchData, pOldChars, (size_t)nLen + 1);
-    if (nRefs < 0)
-        GetData()->nRefs = -1;  // stays locked
-    if (nRefs < 0 || --pData->nRefs <= 0)
-        FreeData(pData);
+    std::memcpy(m_pchData, pData->data(), (size_t)nLen + 1);
+    if (bLocked)
+        LockData(GetData());  // stays locked
+    ReleaseData(pData);
 }
 
 LPTSTR CString::LockBuffer()
 {
     LPTSTR p = GetBuffer(0);
-    GetData()->nRefs = -1;
+    LockData(GetData());
     return p;
 }
 
 void CString::UnlockBuffer()
 {
     CStringData* pData = GetData();
-    if (!IsEmptyRep(pData) && pData->nRefs < 0)
-        pData->nRefs = 1;
+    if (!IsEmptyRep(pData) && pData->IsLocked())
+        pData->nRefs = CStringData::kOneOwner + (int)pData->BlockClass();
 }

@@ -203,16 +203,39 @@ public:
 
 // ---------------------------------------------------------------------------
 // CString: 8-bit text in the process code page, reference counted with
-// copy-on-write. The object is one pointer to the characters; a CStringData
-// header precedes them. Empty strings share one static representation that
-// never allocates.
+// copy-on-write. The object is one pointer to the characters; an 8-byte
+// CStringData header precedes them. Empty strings share one static
+// representation that never allocates.
+//
+// Short texts live in the framework's string heap, whose blocks of exact
+// size classes carry no allocator header; the header's low byte names the
+// block's class, and the class gives the capacity. Longer texts have a block
+// of their own from operator new, with the capacity in the 4 bytes before
+// the header (class 0). Blocks are laid end to end, so the header has no
+// alignment: it is a packed structure.
 
+#pragma pack(push, 1)
 struct CStringData {
-    int nRefs;         // -1: locked (never shared); >= 1: number of owners
-    int nDataLength;   // characters, excluding the terminator
-    int nAllocLength;  // room for characters, excluding the terminator
+    // The owners times kOneOwner plus the block's class; negative when the
+    // buffer is locked (one owner, never shared).
+    int nRefs;
+    int nDataLength;  // characters, excluding the terminator
+
+    enum : int {
+        kOneOwner = 0x100,
+        kClassMask = 0xFF,
+        kMaxOwners = 0x7FFFFF,  // a string with this many owners is copied, not shared
+    };
     TCHAR* data() { return reinterpret_cast<TCHAR*>(this + 1); }
+    unsigned BlockClass() const { return (unsigned)nRefs & (unsigned)kClassMask; }
+    bool IsLocked() const { return nRefs < 0; }
+    // More than one owner: a writer must copy first.
+    bool IsShared() const { return nRefs >= 2 * kOneOwner; }
+    // Neither locked nor at the most owners a header can count.
+    bool CanShare() const { return (unsigned)nRefs < (unsigned)kMaxOwners * (unsigned)kOneOwner; }
 };
+#pragma pack(pop)
+static_assert(sizeof(CStringData) == 8 && alignof(CStringData) == 1, "CString header layout");
 
 class VORAPI CString {
 public:
@@ -311,7 +334,7 @@ public:
     void FreeExtra();
     LPTSTR LockBuffer();
     void UnlockBuffer();
-    int GetAllocLength() const { return GetData()->nAllocLength; }
+    int GetAllocLength() const;
 
 protected:
     LPTSTR m_pchData;
@@ -324,7 +347,9 @@ protected:
     void CopyBeforeWrite();
     void AllocBeforeWrite(int nLen);
     void Release();
+    static void ReleaseData(CStringData* pData);
     static void FreeData(CStringData* pData);
+    static int AllocLength(const CStringData* pData);
     static int SafeStrlen(LPCTSTR lpsz);
 };
 

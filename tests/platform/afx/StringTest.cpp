@@ -1,6 +1,7 @@
 // CString: value semantics, copy-on-write, searching, formatting, buffers.
 #include <afx.h>
 #include <gtest/gtest.h>
+#include <vorplatform.h>
 
 #include "StringAllocCounter.h"
 
@@ -10,11 +11,28 @@
 #include <string>
 
 // Counts the allocations of the whole program so the tests can bound what a
-// string allocates.
+// string allocates: every operator new, and every block the string heap
+// hands out (through its observer), counts once and may be made to fail.
 namespace afx_test {
-size_t g_nAllocCalls = 0;
-size_t g_nAllocBytes = 0;
-int g_nFailAllocAfter = 0;
+std::atomic<size_t> g_nAllocCalls{0};
+std::atomic<size_t> g_nAllocBytes{0};
+std::atomic<int> g_nFailAllocAfter{0};
+std::atomic<int> g_nAlignedLive{0};
+std::atomic<bool> g_bFailAligned{false};
+
+void CountAllocation(size_t n)
+{
+    if (g_nFailAllocAfter > 0 && --g_nFailAllocAfter == 0)
+        throw std::bad_alloc();
+    ++g_nAllocCalls;
+    g_nAllocBytes += n;
+}
+
+namespace {
+struct ObserveStringHeap {
+    ObserveStringHeap() { VorSetSmallBlockObserver(&CountAllocation); }
+} g_observeStringHeap;
+}  // namespace
 }  // namespace afx_test
 
 using afx_test::g_nAllocBytes;
@@ -22,10 +40,7 @@ using afx_test::g_nAllocCalls;
 
 __attribute__((noinline)) void* operator new(size_t n)
 {
-    if (afx_test::g_nFailAllocAfter > 0 && --afx_test::g_nFailAllocAfter == 0)
-        throw std::bad_alloc();
-    ++g_nAllocCalls;
-    g_nAllocBytes += n;
+    afx_test::CountAllocation(n);
     void* p = std::malloc(n == 0 ? 1 : n);
     if (p == nullptr)
         throw std::bad_alloc();
@@ -49,6 +64,28 @@ void operator delete[](void* p) noexcept { ::operator delete(p); }
 void operator delete[](void* p, size_t) noexcept { ::operator delete(p); }
 void operator delete(void* p, const std::nothrow_t&) noexcept { ::operator delete(p); }
 void operator delete[](void* p, const std::nothrow_t&) noexcept { ::operator delete(p); }
+
+// Over-aligned blocks (the string heap's slabs) are not counted as calls:
+// their number alive is kept apart, and their allocation can be failed.
+__attribute__((noinline)) void* operator new(size_t n, std::align_val_t al)
+{
+    if (afx_test::g_bFailAligned)
+        throw std::bad_alloc();
+    size_t align = (size_t)al;
+    void* p = std::aligned_alloc(align, (n + align - 1) / align * align);
+    if (p == nullptr)
+        throw std::bad_alloc();
+    ++afx_test::g_nAlignedLive;
+    return p;
+}
+__attribute__((noinline)) void operator delete(void* p, std::align_val_t) noexcept
+{
+    if (p != nullptr) {
+        --afx_test::g_nAlignedLive;
+        std::free(p);
+    }
+}
+void operator delete(void* p, size_t, std::align_val_t al) noexcept { ::operator delete(p, al); }
 
 namespace {
 
@@ -79,18 +116,31 @@ TEST(StringRepresentation, IsOnePointerAndEmptyNeverAllocates)
     EXPECT_EQ(probe.Calls(), 0u);
 }
 
-TEST(StringRepresentation, AllocationIsHeaderPlusTextRoundedToEight)
+TEST(StringRepresentation, OneBlockOfHeaderTextAndTerminator)
 {
-    for (int len : {1, 7, 8, 20, 100}) {
+    // Up to 503 characters: the string heap's block, header (8 bytes) and
+    // terminator included, every size its own class up to 32 bytes, then
+    // classes at most an eighth apart. Longer: operator new, with 4 bytes of
+    // capacity in front, rounded up to 8. The room left is capacity.
+    for (int len : {1, 7, 8, 20, 23, 24, 100, 300, 503, 504, 1000}) {
         std::string text(len, 'q');
         AllocProbe probe;
         CString s(text.c_str());
         EXPECT_EQ(probe.Calls(), 1u) << len;
-        size_t expected = (sizeof(CStringData) + len + 1 + 7) / 8 * 8;
-        EXPECT_EQ(probe.Bytes(), expected) << len;
+        const size_t need = 8 + (size_t)len + 1;
+        if (need <= 512) {
+            if (need <= 32) {
+                EXPECT_EQ(probe.Bytes(), need) << len;
+            }
+            EXPECT_GE(probe.Bytes(), need) << len;
+            EXPECT_LE(probe.Bytes() - need, need / 8) << len;
+            EXPECT_EQ((size_t)s.GetAllocLength(), probe.Bytes() - 9) << len;
+        } else {
+            EXPECT_EQ(probe.Bytes(), (need + 4 + 7) / 8 * 8) << len;
+            EXPECT_EQ((size_t)s.GetAllocLength(), probe.Bytes() - 13) << len;
+        }
         EXPECT_EQ(s.GetLength(), len);
-        EXPECT_GE(s.GetAllocLength(), len);
-        EXPECT_LT(s.GetAllocLength(), len + 8);
+        EXPECT_STREQ(s, text.c_str());
     }
 }
 
