@@ -12,6 +12,7 @@
 // handed out and poisoned again when it comes back.
 #include "StringHeap.h"
 
+#include <afxcoll.h>
 #include <vorplatform.h>
 
 #include <atomic>
@@ -226,6 +227,23 @@ void Give(void* p) noexcept
 }
 
 }  // namespace vor_strheap
+
+void* AFXAPI AfxAllocBlock(size_t cb)
+{
+    if (cb <= vor_strheap::kMaxBlock)
+        return vor_strheap::Take(vor_strheap::ClassFor(cb == 0 ? 1 : cb));
+    return ::operator new(cb);
+}
+
+void AFXAPI AfxFreeBlock(void* p, size_t cb) noexcept
+{
+    if (p == nullptr)
+        return;
+    if (cb <= vor_strheap::kMaxBlock)
+        vor_strheap::Give(p);
+    else
+        ::operator delete(p);
+}
 
 VORBLOCKOBSERVER VorSetSmallBlockObserver(VORBLOCKOBSERVER pfn)
 {

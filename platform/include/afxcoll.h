@@ -8,6 +8,15 @@
 #include <new>
 #include <utility>
 
+// Storage of the collections' elements: a block of up to 512 bytes comes
+// from the framework's small-block heap (the one CString's texts live in:
+// exact size classes, no allocator header), a larger one from operator new.
+// A block is aligned to the largest power of two up to 16 that divides its
+// size. AfxFreeBlock takes the size that was asked (NULL does nothing).
+// Both kinds can fail with std::bad_alloc (see VorSetSmallBlockObserver).
+VORAPI void* AFXAPI AfxAllocBlock(size_t cb);
+VORAPI void AFXAPI AfxFreeBlock(void* p, size_t cb) noexcept;
+
 namespace vor_afx {
 
 // The element read or written by an out-of-range access: a fresh default
@@ -31,7 +40,7 @@ public:
     ~ArrayCore()
     {
         DestroyRange(0, m_nSize);
-        ::operator delete(static_cast<void*>(m_pData));
+        FreeStorage(m_pData, m_nMaxSize);
     }
     ArrayCore(const ArrayCore&) = delete;
     ArrayCore& operator=(const ArrayCore&) = delete;
@@ -51,7 +60,7 @@ public:
             DestroyRange(nNewSize, m_nSize);
             m_nSize = nNewSize;
             if (nNewSize == 0) {
-                ::operator delete(static_cast<void*>(m_pData));
+                FreeStorage(m_pData, m_nMaxSize);
                 m_pData = NULL;
                 m_nMaxSize = 0;
             }
@@ -84,7 +93,7 @@ public:
     {
         if (m_nSize != m_nMaxSize) {
             if (m_nSize == 0) {
-                ::operator delete(static_cast<void*>(m_pData));
+                FreeStorage(m_pData, m_nMaxSize);
                 m_pData = NULL;
                 m_nMaxSize = 0;
             } else {
@@ -230,12 +239,28 @@ private:
             m_pData[i].~TYPE();
     }
 
+    // Room for n elements, exact: from the small-block heap unless the type
+    // needs more alignment than its blocks have.
+    static constexpr bool kSmallBlocks = alignof(TYPE) <= 16;
+    static TYPE* AllocStorage(int n)
+    {
+        size_t cb = sizeof(TYPE) * (size_t)n;
+        return static_cast<TYPE*>(kSmallBlocks ? AfxAllocBlock(cb) : ::operator new(cb));
+    }
+    static void FreeStorage(TYPE* p, int n) noexcept
+    {
+        if (kSmallBlocks)
+            AfxFreeBlock(p, sizeof(TYPE) * (size_t)n);
+        else
+            ::operator delete(static_cast<void*>(p));
+    }
+
     // Moves the elements into new storage of nNewMax elements. A failing
     // allocation or element copy (std::bad_alloc) leaves the array as it
     // was: elements are moved only when their move cannot throw.
     void Reallocate(int nNewMax)
     {
-        TYPE* pNew = static_cast<TYPE*>(::operator new(sizeof(TYPE) * (size_t)nNewMax));
+        TYPE* pNew = AllocStorage(nNewMax);
         int nDone = 0;
         try {
             for (; nDone < m_nSize; ++nDone)
@@ -243,11 +268,11 @@ private:
         } catch (...) {
             while (nDone > 0)
                 pNew[--nDone].~TYPE();
-            ::operator delete(static_cast<void*>(pNew));
+            FreeStorage(pNew, nNewMax);
             throw;
         }
         DestroyRange(0, m_nSize);
-        ::operator delete(static_cast<void*>(m_pData));
+        FreeStorage(m_pData, m_nMaxSize);
         m_pData = pNew;
         m_nMaxSize = nNewMax;
     }

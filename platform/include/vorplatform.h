@@ -69,15 +69,17 @@ VORAPI BOOL VorSetModuleResources(HINSTANCE hInstance, const VOR_RESOURCE_TABLE*
 VORAPI BOOL VorOpenDisplay(const char* title);
 VORAPI BOOL VorDisplayAvailable(void);
 
-// The string heap: CString texts of up to about 500 characters live in
-// blocks of exact size classes that the framework carves from slabs of its
-// own (a slab goes back to operator delete with its last block); longer
-// texts have a block from operator new. The observer, when set, is called
-// once for every block taken from the string heap, with the block's size in
-// bytes, before the block is taken. It may throw std::bad_alloc to refuse
-// the block: the string operation then fails as if operator new had failed,
-// and leaves its string as it was. Null (no observer) by default; answers
-// the observer it replaces. Tests use it to count and to fail allocations.
+// The small-block heap: CString texts of up to about 500 characters, and the
+// element storage of the collections up to 512 bytes, live in blocks of
+// exact size classes that the framework carves from slabs of its own (a slab
+// goes back to operator delete with its last block); larger ones have a
+// block from operator new. The observer, when set, is called once for every
+// block taken from the small-block heap, with the block's size in bytes,
+// before the block is taken. It may throw std::bad_alloc to refuse the
+// block: the operation then fails as if operator new had failed (a string
+// operation leaves its string as it was). Null (no observer) by default;
+// answers the observer it replaces. Tests use it to count and to fail
+// allocations.
 typedef void (*VORBLOCKOBSERVER)(size_t cbBlock);
 VORAPI VORBLOCKOBSERVER VorSetSmallBlockObserver(VORBLOCKOBSERVER pfn);
 

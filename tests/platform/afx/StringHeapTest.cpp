@@ -3,10 +3,12 @@
 // stops at the most owners a header counts, several threads at once, and
 // (under AddressSanitizer) each block's bounds.
 #include <afx.h>
+#include <afxtempl.h>
 #include <gtest/gtest.h>
 
 #include "StringAllocCounter.h"
 
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -221,6 +223,47 @@ TEST(StringHeap, ThreadsTakeAndGiveBlocksAtOnce)
         threads.emplace_back([t, &kept] { kept[(size_t)((t + 1) % kThreads)].clear(); });
     for (std::thread& th : threads)
         th.join();
+}
+
+struct alignas(16) Wide {
+    double a[2];
+};
+struct Record {  // a 48-byte element, as the grid's cell records
+    void* p[6];
+};
+
+TEST(SmallBlockHeap, ArrayStorageIsExactAndAlignedForItsElements)
+{
+    // Eight 48-byte records: one block of exactly 384 bytes.
+    CArray<Record, const Record&> cells;
+    size_t nCalls = afx_test::g_nAllocCalls;
+    size_t nBytes = afx_test::g_nAllocBytes;
+    cells.SetSize(8);
+    EXPECT_EQ(afx_test::g_nAllocCalls - nCalls, 1u);
+    EXPECT_EQ(afx_test::g_nAllocBytes - nBytes, 384u);
+
+    // Storage of every size through the heap's classes and past them keeps
+    // the element type's alignment, and its elements their values.
+    std::vector<std::unique_ptr<CArray<Wide, const Wide&>>> wides;
+    std::vector<std::unique_ptr<CArray<double, double>>> doubles;
+    for (int n = 1; n <= 40; ++n) {
+        wides.push_back(std::make_unique<CArray<Wide, const Wide&>>());
+        doubles.push_back(std::make_unique<CArray<double, double>>());
+        wides.back()->SetSize(n);
+        doubles.back()->SetSize(n);
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(wides.back()->GetData()) % 16, 0u) << n;
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(doubles.back()->GetData()) % 8, 0u) << n;
+        for (int i = 0; i < n; ++i) {
+            (*wides.back())[i].a[1] = n * 100 + i;
+            (*doubles.back())[i] = n * 1000 + i;
+        }
+    }
+    for (int n = 1; n <= 40; ++n) {
+        for (int i = 0; i < n; ++i) {
+            EXPECT_EQ((*wides[(size_t)n - 1])[i].a[1], n * 100 + i);
+            EXPECT_EQ((*doubles[(size_t)n - 1])[i], n * 1000 + i);
+        }
+    }
 }
 
 #ifdef VOR_TEST_ASAN
