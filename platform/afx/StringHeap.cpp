@@ -33,6 +33,13 @@
 #include <sanitizer/asan_interface.h>
 #endif
 
+#if defined(__has_include)
+#if __has_include(<sys/single_threaded.h>)
+#include <sys/single_threaded.h>
+#define VOR_STRHEAP_KNOWS_THREADS 1
+#endif
+#endif
+
 namespace vor_strheap {
 
 namespace {
@@ -97,10 +104,24 @@ std::atomic<VORBLOCKOBSERVER> g_observer{nullptr};
 
 // The heap's lock: held for a few dozen instructions at a time, so waiting
 // spins, yielding the processor when the holder seems to be descheduled.
+// While the process has a single thread no other can come in before this
+// one starts it, so the lock is not taken (an uncontended exchange costs
+// about as much as the rest of a block's handing out).
+inline bool SingleThreaded()
+{
+#if VOR_STRHEAP_KNOWS_THREADS
+    return __libc_single_threaded != 0;
+#else
+    return false;
+#endif
+}
+
 class Guard {
 public:
-    Guard()
+    Guard() : m_bLocked(!SingleThreaded())
     {
+        if (!m_bLocked)
+            return;
         while (g_busy.exchange(true, std::memory_order_acquire)) {
             for (int n = 1; g_busy.load(std::memory_order_relaxed); ++n) {
                 if (n % 64 == 0)
@@ -108,9 +129,16 @@ public:
             }
         }
     }
-    ~Guard() { g_busy.store(false, std::memory_order_release); }
+    ~Guard()
+    {
+        if (m_bLocked)
+            g_busy.store(false, std::memory_order_release);
+    }
     Guard(const Guard&) = delete;
     Guard& operator=(const Guard&) = delete;
+
+private:
+    bool m_bLocked;
 };
 
 inline Slab* SlabOf(void* p)
