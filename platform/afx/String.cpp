@@ -134,7 +134,7 @@ void CString::AllocBuffer(int nLen)
     CStringData* pData;
     if (need <= vor_strheap::kMaxBlock) {
         unsigned cls = vor_strheap::ClassFor(need);
-        pData = static_cast<CStringData*>(vor_strheap::Take(cls));
+        pData = static_cast<CStringData*>(vor_strheap::Take(cls, vor_strheap::SizeOfClass(cls)));
         pData->nRefs = CStringData::kOneOwner + (int)cls;
     } else {
         size_t bytes = OwnBlockBytes((size_t)nLen);

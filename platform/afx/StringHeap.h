@@ -30,7 +30,9 @@ inline size_t SizeOfClass(unsigned cls) { return g_tables.sizeOfClass[cls]; }
 // A block of the class: calls the observer first (which may throw
 // std::bad_alloc), then takes a free slot, obtaining a new slab with operator
 // new when none is free (which may throw too). Nothing changes on a throw.
-void* Take(unsigned cls);
+// The block's first cbUsed bytes (at most the class's size) are what its
+// user may touch: under AddressSanitizer the rest stays poisoned.
+void* Take(unsigned cls, size_t cbUsed);
 
 // Gives back a block Take answered.
 void Give(void* p) noexcept;

@@ -282,6 +282,12 @@ TEST(StringHeapSanitizer, TheSanitizerSeesEachBlocksBounds)
         EXPECT_TRUE(__asan_address_is_poisoned(p)) << len;
         EXPECT_TRUE(__asan_address_is_poisoned(p - 8)) << len;
     }
+    // Array storage: exactly the bytes asked, though the class is larger.
+    CArray<char, char> chars;
+    chars.SetSize(70);
+    const char* q = chars.GetData();
+    EXPECT_FALSE(__asan_region_is_poisoned(const_cast<char*>(q), 70));
+    EXPECT_TRUE(__asan_address_is_poisoned(q + 70));
 }
 #endif
 
