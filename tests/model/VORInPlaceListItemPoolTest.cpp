@@ -44,20 +44,7 @@ __attribute__((noinline)) void operator delete(void* p) noexcept
     std::free(p);
 }
 void operator delete(void* p, size_t) noexcept { ::operator delete(p); }
-void* operator new[](size_t n) { return ::operator new(n); }
-void* operator new(size_t n, const std::nothrow_t&) noexcept
-{
-    try {
-        return ::operator new(n);
-    } catch (...) {
-        return nullptr;
-    }
-}
-void* operator new[](size_t n, const std::nothrow_t&) noexcept { return ::operator new(n, std::nothrow); }
-void operator delete[](void* p) noexcept { ::operator delete(p); }
-void operator delete[](void* p, size_t) noexcept { ::operator delete(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { ::operator delete(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { ::operator delete(p); }
+#include "ForwardingAllocForms.h"
 
 namespace {
 

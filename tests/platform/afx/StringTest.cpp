@@ -48,22 +48,7 @@ __attribute__((noinline)) void* operator new(size_t n)
 }
 __attribute__((noinline)) void operator delete(void* p) noexcept { std::free(p); }
 __attribute__((noinline)) void operator delete(void* p, size_t) noexcept { std::free(p); }
-// The other forms go through the same pair, so every allocation and its
-// release agree (the sanitizers check that they do).
-void* operator new[](size_t n) { return ::operator new(n); }
-void* operator new(size_t n, const std::nothrow_t&) noexcept
-{
-    try {
-        return ::operator new(n);
-    } catch (...) {
-        return nullptr;
-    }
-}
-void* operator new[](size_t n, const std::nothrow_t&) noexcept { return ::operator new(n, std::nothrow); }
-void operator delete[](void* p) noexcept { ::operator delete(p); }
-void operator delete[](void* p, size_t) noexcept { ::operator delete(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { ::operator delete(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { ::operator delete(p); }
+#include "ForwardingAllocForms.h"
 
 // Over-aligned blocks (the string heap's slabs) are not counted as calls:
 // their number alive is kept apart, and their allocation can be failed.
