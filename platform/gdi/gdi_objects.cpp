@@ -131,6 +131,7 @@ void Reset() {
     for (int& c : s.counts) c = 0;
     for (auto& p : s.stock) p = nullptr;
     for (bool& b : s.stockFontTried) b = false;
+    ReleaseKeptPixelBlocks();
     Build();
 }
 
@@ -228,7 +229,7 @@ std::unique_ptr<BitmapObject> NewBitmap(int width, int height, int bpp) {
     b->height = height;
     b->bpp = bpp;
     // A new device-dependent bitmap is black, as GDI's are.
-    b->store.assign(static_cast<size_t>(width) * height, 0);
+    b->store.Assign(static_cast<size_t>(width) * height, 0);
     return b;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dc.h"
+#include "pixel_store.h"
 #include "vorplatform.h"
 
 namespace vor::gdi {
@@ -59,7 +60,7 @@ struct BitmapObject : GdiObject {
     BitmapObject() : GdiObject(Kind::Bitmap) {}
     int width = 0, height = 0;
     int bpp = 32;  // 1 or 32; a 1-bpp bitmap holds only 0x000000 and 0xFFFFFF
-    std::vector<uint32_t> store;  // device-dependent bitmaps
+    PixelStore store;  // device-dependent bitmaps
     // DIB sections: the caller's view of the pixels, 32 bpp.
     bool dib = false;
     bool topDown = false;

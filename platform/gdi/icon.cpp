@@ -84,7 +84,7 @@ HICON InsertIcon(std::unique_ptr<IconObject> icon) {
 
 HBITMAP BitmapFromPixels(const std::vector<uint32_t>& px, int w, int h, int bpp) {
     auto b = NewBitmap(w, h, bpp);
-    b->store = px;
+    b->store.Assign(px);
     return static_cast<HBITMAP>(Insert(std::move(b)));
 }
 

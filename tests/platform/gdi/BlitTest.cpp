@@ -218,6 +218,41 @@ TEST_F(Blit, SetDIBitsToDeviceAndStretchDIBits) {
     EXPECT_EQ(0, SetDIBitsToDevice(c.dc(), 0, 0, 2, 2, 0, 0, 0, 2, bits, &bi, DIB_RGB_COLORS));
 }
 
+// Window-sized bitmaps are made and deleted on every double-buffered paint,
+// so their memory is used again: a new one must still start black whatever
+// its predecessor held, at the sizes on both sides of where a bitmap stops
+// being a small one, and when a smaller bitmap takes a larger one's place.
+TEST_F(Blit, ABitmapMadeAfterDeletedPaintedOnesStartsBlack) {
+    Canvas screenLike(1, 1);
+    const SIZE sizes[] = {{1280, 800}, {128, 128}, {128, 127}, {700, 800}, {1280, 800}, {300, 60}, {257, 64}};
+    HBRUSH red = CreateSolidBrush(kRed);
+    for (int round = 0; round < 2; ++round) {
+        for (const SIZE& sz : sizes) {
+            HBITMAP bmp = CreateCompatibleBitmap(screenLike.dc(), sz.cx, sz.cy);
+            ASSERT_NE(nullptr, bmp);
+            const size_t n = static_cast<size_t>(sz.cx) * sz.cy;
+            std::vector<uint32_t> px(n, 0xDEADBEEF);
+            ASSERT_EQ(static_cast<LONG>(n * 4), GetBitmapBits(bmp, static_cast<LONG>(n * 4), px.data()));
+            size_t notBlack = 0;
+            for (uint32_t p : px) notBlack += (p & 0xFFFFFF) != 0;
+            EXPECT_EQ(0u, notBlack) << sz.cx << " x " << sz.cy << ", round " << round;
+            // Leave it red (and its last row and column set through the
+            // top byte too) for whichever bitmap comes next.
+            HDC mdc = CreateCompatibleDC(screenLike.dc());
+            HGDIOBJ old = SelectObject(mdc, bmp);
+            RECT all = {0, 0, sz.cx, sz.cy};
+            FillRect(mdc, &all, red);
+            EXPECT_EQ(kRed, GetPixel(mdc, sz.cx - 1, sz.cy - 1));
+            SelectObject(mdc, old);
+            DeleteDC(mdc);
+            std::vector<uint32_t> ones(n, 0xFFFFFFFF);
+            SetBitmapBits(bmp, static_cast<DWORD>(n * 4), ones.data());
+            DeleteObject(bmp);
+        }
+    }
+    DeleteObject(red);
+}
+
 TEST_F(Blit, BitmapBitsRoundTrip) {
     const WORD rows[2] = {0xA0, 0x50};  // 1010..., 0101...
     HBITMAP mono = CreateBitmap(4, 2, 1, 1, rows);
