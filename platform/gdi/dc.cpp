@@ -6,6 +6,8 @@
 #include "gdi_objects.h"
 #include "raster.h"
 
+#include <memory>
+
 namespace vor::gdi {
 
 namespace {
@@ -128,32 +130,97 @@ void NoteDrawn(DeviceContext* dc) {
     if (dc && dc->screen) NoteScreenDrawn(dc->clip.Box());
 }
 
+namespace {
+
+// One ink's coverage blends over one ground colour, each computed when first
+// needed. Text is nearly always drawn in one colour over one fill, so the
+// partly covered pixels of a run of glyphs blend the same two colours again
+// and again; a few such pairs are kept, a thread each.
+struct BlendMemo {
+    uint32_t ink = 0, ground = 0;
+    uint32_t generation = 0;   // 0: not in use
+    uint32_t known[256] = {};  // the generation value[a] was computed in
+    uint32_t value[256] = {};
+};
+
+struct BlendMemos {
+    static constexpr int kCount = 4;
+    BlendMemo memo[kCount];
+    uint32_t nextGeneration = 1;
+    int victim = 0;
+
+    BlendMemo* For(uint32_t ink, uint32_t ground) {
+        for (BlendMemo& m : memo)
+            if (m.generation != 0 && m.ink == ink && m.ground == ground) return &m;
+        if (nextGeneration == 0) {  // wrapped: forget every value
+            for (BlendMemo& m : memo) m = BlendMemo();
+            nextGeneration = 1;
+        }
+        BlendMemo& m = memo[victim];
+        victim = (victim + 1) % kCount;
+        m.ink = ink;
+        m.ground = ground;
+        m.generation = nextGeneration++;
+        return &m;
+    }
+};
+
+BlendMemos& ThreadBlendMemos() {
+    thread_local std::unique_ptr<BlendMemos> memos;
+    if (!memos) memos = std::make_unique<BlendMemos>();
+    return *memos;
+}
+
+// Coverage a of ink over ground, both 0x00RRGGBB, rounded: the ground at 0,
+// the ink at 255.
+inline uint32_t Blend(uint32_t ink, uint32_t ground, unsigned a) {
+    const unsigned cr = (ink >> 16) & 0xFF, cg = (ink >> 8) & 0xFF, cb = ink & 0xFF;
+    const unsigned dr = (ground >> 16) & 0xFF, dg = (ground >> 8) & 0xFF, db = ground & 0xFF;
+    const unsigned r = (cr * a + dr * (255 - a) + 127) / 255;
+    const unsigned g = (cg * a + dg * (255 - a) + 127) / 255;
+    const unsigned b = (cb * a + db * (255 - a) + 127) / 255;
+    return (r << 16) | (g << 8) | b;
+}
+
+}  // namespace
+
 void BlendCoverage(DeviceContext* dc, int x, int y, int width, int height, const uint8_t* mask, int pitch,
                    COLORREF color) {
     if (!dc || !mask || width <= 0 || height <= 0) return;
     const uint32_t px = ColorToSurfacePixel(dc->surface, color);
-    const bool mono = dc->surface.monochrome;
-    const uint32_t cr = (px >> 16) & 0xFF, cg = (px >> 8) & 0xFF, cb = px & 0xFF;
     RECT area = {x, y, x + width, y + height};
+    if (dc->surface.monochrome) {
+        ForEachSpan(dc, area, [&](uint32_t* row, LONG x0, LONG x1, LONG yy) {
+            const uint8_t* m = mask + static_cast<ptrdiff_t>(yy - y) * pitch;
+            for (LONG xx = x0; xx < x1; ++xx)
+                if (m[xx - x] >= 128) row[xx] = px;
+        });
+        NoteDrawn(dc);
+        return;
+    }
+    // The blend of coverage 0 is the ground and of 255 the ink, so one
+    // lookup serves every pixel over the memo's ground; an uncovered pixel
+    // keeps all of its bits.
+    BlendMemos* memos = nullptr;
+    BlendMemo* memo = nullptr;
+    uint32_t ground = ~0u;  // no colour: the first pixel picks a memo
     ForEachSpan(dc, area, [&](uint32_t* row, LONG x0, LONG x1, LONG yy) {
         const uint8_t* m = mask + static_cast<ptrdiff_t>(yy - y) * pitch;
         for (LONG xx = x0; xx < x1; ++xx) {
-            unsigned a = m[xx - x];
-            if (a == 0) continue;
-            if (mono) {
-                if (a >= 128) row[xx] = px;
-                continue;
+            const unsigned a = m[xx - x];
+            const uint32_t old = row[xx];
+            const uint32_t d = old & kRgbMask;
+            if (d != ground) {
+                if (a == 0) continue;
+                if (memos == nullptr) memos = &ThreadBlendMemos();
+                memo = memos->For(px, d);
+                ground = d;
             }
-            if (a == 255) {
-                row[xx] = px;
-                continue;
+            if (memo->known[a] != memo->generation) {
+                memo->value[a] = Blend(px, d, a);
+                memo->known[a] = memo->generation;
             }
-            uint32_t d = row[xx];
-            unsigned dr = (d >> 16) & 0xFF, dg = (d >> 8) & 0xFF, db = d & 0xFF;
-            unsigned r = (cr * a + dr * (255 - a) + 127) / 255;
-            unsigned g = (cg * a + dg * (255 - a) + 127) / 255;
-            unsigned b = (cb * a + db * (255 - a) + 127) / 255;
-            row[xx] = (r << 16) | (g << 8) | b;
+            row[xx] = a != 0 ? memo->value[a] : old;
         }
     });
     NoteDrawn(dc);

@@ -98,6 +98,8 @@ public:
             if (m_bits[i] != other.m_bits[i]) return false;
         return true;
     }
+    // The DIB's memory, each pixel as stored (its top byte included).
+    uint32_t* Bits() { return m_bits; }
     std::string Snapshot() const {
         return std::string(reinterpret_cast<const char*>(m_bits), static_cast<size_t>(m_width) * m_height * 4);
     }

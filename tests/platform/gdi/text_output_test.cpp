@@ -63,6 +63,84 @@ TEST_F(TextOutTest, DrawingIsDeterministic) {
     EXPECT_EQ(first, again.Snapshot());
 }
 
+// Anti-aliased ink blends with whatever lies under each pixel, whichever
+// colours were drawn before: each ink over each ground looks the same drawn
+// first or after others, over a ground that changes from column to column it
+// looks as over each ground alone, and pixels the ink does not touch keep
+// every bit, the unused top byte of a DIB's pixel included.
+TEST_F(TextOutTest, AntialiasedInkBlendsWithWhateverLiesUnderEachPixel) {
+    const char* text = "Blend Wq@8";
+    const int n = static_cast<int>(std::strlen(text));
+    const COLORREF inks[] = {RGB(0, 0, 0), RGB(0, 0, 255), RGB(200, 30, 90)};
+    const COLORREF grounds[] = {RGB(255, 255, 255), RGB(255, 255, 0), RGB(10, 200, 250)};
+    auto Draw = [&](COLORREF ink) {
+        SetTextColor(dc, ink);
+        ASSERT_TRUE(TextOutA(dc, 4, 10, text, n));
+    };
+    // A pixel the ink covers by a (1 to 255) is, channel by channel,
+    // (ink * a + ground * (255 - a) + 127) / 255 for one a.
+    auto IsABlend = [](COLORREF ink, COLORREF ground, COLORREF p) {
+        for (unsigned a = 1; a <= 255; ++a) {
+            auto mix = [a](unsigned i, unsigned g) { return (i * a + g * (255 - a) + 127) / 255; };
+            if (mix(GetRValue(ink), GetRValue(ground)) == GetRValue(p) &&
+                mix(GetGValue(ink), GetGValue(ground)) == GetGValue(p) &&
+                mix(GetBValue(ink), GetBValue(ground)) == GetBValue(p))
+                return true;
+        }
+        return false;
+    };
+    std::string alone[3][3];
+    for (int i = 0; i < 3; ++i)
+        for (int g = 0; g < 3; ++g) {
+            canvas->Clear(grounds[g]);
+            Draw(inks[i]);
+            alone[i][g] = canvas->Snapshot();
+            int touched = 0, notABlend = 0;
+            for (int y = 0; y < canvas->height(); ++y)
+                for (int x = 0; x < canvas->width(); ++x)
+                    if (canvas->At(x, y) != grounds[g]) {
+                        ++touched;
+                        notABlend += !IsABlend(inks[i], grounds[g], canvas->At(x, y));
+                    }
+            EXPECT_GT(touched, 50) << i << " " << g;
+            EXPECT_EQ(0, notABlend) << "ink " << i << " over ground " << g;
+        }
+    for (int i = 2; i >= 0; --i)
+        for (int g = 2; g >= 0; --g) {
+            canvas->Clear(grounds[g]);
+            Draw(inks[i]);
+            EXPECT_EQ(alone[i][g], canvas->Snapshot()) << "ink " << i << " over ground " << g << ", drawn again";
+        }
+
+    const int w = canvas->width(), h = canvas->height();
+    for (int i = 0; i < 3; ++i) {
+        uint32_t* bits = canvas->Bits();
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const COLORREF c = grounds[(x / 2 + y) % 3];
+                bits[y * w + x] = 0xAB000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+            }
+        Draw(inks[i]);
+        int touched = 0, wrong = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const int g = (x / 2 + y) % 3;
+                uint32_t want;
+                std::memcpy(&want, alone[i][g].data() + 4 * (static_cast<size_t>(y) * w + x), 4);
+                const uint32_t ground = (GetRValue(grounds[g]) << 16) | (GetGValue(grounds[g]) << 8) | GetBValue(grounds[g]);
+                const uint32_t got = bits[y * w + x];
+                if (want == ground) {
+                    wrong += got != (0xAB000000u | ground);
+                } else {
+                    ++touched;
+                    wrong += (got & 0xFFFFFF) != want;
+                }
+            }
+        EXPECT_GT(touched, 50) << "ink " << i;
+        EXPECT_EQ(0, wrong) << "ink " << i << " over changing grounds";
+    }
+}
+
 TEST_F(TextOutTest, TextColourAndOpaqueBackground) {
     SetTextColor(dc, kRed);
     TextOutA(dc, 5, 5, "Ill", 3);
