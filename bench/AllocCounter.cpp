@@ -4,6 +4,7 @@
 #include "AllocCounter.h"
 
 #include <malloc.h>
+#include <sys/resource.h>
 
 #include <atomic>
 #include <cstring>
@@ -45,6 +46,10 @@ struct WarmHeap {
 namespace bench {
 int64_t LiveHeapBytes() { return g_live.load(std::memory_order_relaxed); }
 void CountAllocations(bool on) { g_counting.store(on, std::memory_order_relaxed); }
+long MinorFaults() {
+    struct rusage u;
+    return getrusage(RUSAGE_SELF, &u) == 0 ? u.ru_minflt : 0;
+}
 }  // namespace bench
 
 extern "C" {

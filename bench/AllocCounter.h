@@ -13,4 +13,7 @@ namespace bench {
 int64_t LiveHeapBytes();
 // Turns counting on or off; off by default, so that timings do not pay it.
 void CountAllocations(bool on);
+// The process's minor page faults so far (first touches of memory the
+// kernel had not given the process yet).
+long MinorFaults();
 }  // namespace bench
