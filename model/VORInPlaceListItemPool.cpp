@@ -65,7 +65,7 @@ struct CVORInPlaceListItemPool::Slab {
     }
 };
 
-CVORInPlaceListItemPool::CVORInPlaceListItemPool() : m_pFreeSlabs(NULL), m_nCount(0) {}
+CVORInPlaceListItemPool::CVORInPlaceListItemPool() : m_pFreeSlabs(NULL), m_nCount(0), m_pLastSlab(NULL) {}
 
 CVORInPlaceListItemPool::~CVORInPlaceListItemPool() { DeleteAll(); }
 
@@ -76,11 +76,17 @@ CVORInPlaceListItem* CVORInPlaceListItemPool::SlotAt(Slab* pSlab, int nSlot) {
 CVORInPlaceListItemPool::Slab* CVORInPlaceListItemPool::FindSlot(const void* p, int& nSlot) const {
     // Addresses are compared as numbers: p need not point into anything.
     const uintptr_t a = reinterpret_cast<uintptr_t>(p);
-    auto after = std::upper_bound(m_slabs.begin(), m_slabs.end(), a,
-                                  [](uintptr_t v, const Slab* s) { return v < reinterpret_cast<uintptr_t>(s); });
-    if (after == m_slabs.begin())
-        return NULL;
-    Slab* pSlab = *(after - 1);
+    // Lookups come in runs over neighbouring rows (a paint, a hit test), so
+    // the slab of the last answer is tried before the search.
+    Slab* pSlab = m_pLastSlab;
+    const uintptr_t last = reinterpret_cast<uintptr_t>(pSlab);
+    if (pSlab == NULL || a < last || a - last >= sizeof(Slab)) {
+        auto after = std::upper_bound(m_slabs.begin(), m_slabs.end(), a,
+                                      [](uintptr_t v, const Slab* s) { return v < reinterpret_cast<uintptr_t>(s); });
+        if (after == m_slabs.begin())
+            return NULL;
+        pSlab = *(after - 1);
+    }
     const uintptr_t first = reinterpret_cast<uintptr_t>(pSlab->slots);
     if (a < first)
         return NULL;
@@ -91,6 +97,7 @@ CVORInPlaceListItemPool::Slab* CVORInPlaceListItemPool::FindSlot(const void* p, 
     if (!pSlab->IsLive(n))
         return NULL;
     nSlot = n;
+    m_pLastSlab = pSlab;
     return pSlab;
 }
 
@@ -177,6 +184,8 @@ BOOL CVORInPlaceListItemPool::Delete(const void* p) {
 
 void CVORInPlaceListItemPool::ReleaseSlab(Slab* pSlab) {
     UnlinkFree(pSlab);
+    if (m_pLastSlab == pSlab)
+        m_pLastSlab = NULL;
     auto at = std::lower_bound(m_slabs.begin(), m_slabs.end(), pSlab, [](const Slab* a, const Slab* b) {
         return reinterpret_cast<uintptr_t>(a) < reinterpret_cast<uintptr_t>(b);
     });
@@ -203,6 +212,7 @@ void CVORInPlaceListItemPool::DeleteAll() {
     std::vector<Slab*> slabs;
     slabs.swap(m_slabs);
     m_pFreeSlabs = NULL;
+    m_pLastSlab = NULL;
     for (Slab* pSlab : slabs) {
         DestroyLiveRecords(pSlab);
         Unpoison(pSlab->slots, sizeof(pSlab->slots));

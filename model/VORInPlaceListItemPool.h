@@ -9,7 +9,8 @@
 // its last record is freed, and every slab when the pool is emptied or
 // destroyed. Slabs come from the global operator new, one block each. In an
 // AddressSanitizer build the free slots are poisoned, so a freed record that
-// is still used is reported.
+// is still used is reported. Like its grid, a pool is used by one thread at
+// a time (a lookup remembers the slab it found).
 #pragma once
 
 #include <afx.h>
@@ -57,4 +58,5 @@ private:
     std::vector<Slab*> m_slabs;  // ordered by address
     Slab* m_pFreeSlabs;          // slabs with a free slot, most recently freed first
     int m_nCount;
+    mutable Slab* m_pLastSlab;   // the slab of the last record found, or null
 };
