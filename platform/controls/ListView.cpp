@@ -841,9 +841,22 @@ LRESULT ListView::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(lParam)) InvalidateRect(m_hwnd, nullptr, TRUE);
             return 0;
         case WM_GETFONT: return reinterpret_cast<LRESULT>(Font());
-        case WM_SIZE:
+        case WM_SIZE: {
+            // What the list view gains it paints, even when whoever sized it
+            // asked for no redrawing (a splitter moving its panes).
+            const int cx = LOWORD(lParam), cy = HIWORD(lParam);
+            if (cx > m_clientSize.cx) {
+                RECT gained = {m_clientSize.cx, 0, cx, cy};
+                InvalidateRect(m_hwnd, &gained, TRUE);
+            }
+            if (cy > m_clientSize.cy) {
+                RECT gained = {0, m_clientSize.cy, cx, cy};
+                InvalidateRect(m_hwnd, &gained, TRUE);
+            }
+            m_clientSize = SIZE{cx, cy};
             Layout();
             return 0;
+        }
         case WM_STYLECHANGED: {
             auto* ss = reinterpret_cast<const STYLESTRUCT*>(lParam);
             if (int(wParam) != GWL_STYLE || !ss) break;
@@ -929,6 +942,9 @@ LRESULT ListView::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MOUSEWHEEL:
             OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+            return 0;
+        case WM_MOUSEHWHEEL:
+            OnMouseHWheel(GET_WHEEL_DELTA_WPARAM(wParam));
             return 0;
         case WM_SYSCOLORCHANGE:
             InvalidateRect(m_hwnd, nullptr, TRUE);

@@ -156,6 +156,7 @@ private:
     void OnVScroll(int code);
     void OnHScroll(int code);
     void OnMouseWheel(int delta);
+    void OnMouseHWheel(int delta);
     void SelectOnly(int i);
     void SelectRange(int from, int to, bool keepOthers);
     void MoveFocusTo(int i, bool shift, bool ctrl);
@@ -179,6 +180,8 @@ private:
     int m_top = 0;      // first visible row
     int m_scrollX = 0;  // horizontal scroll in pixels
     int m_wheelRest = 0;
+    int m_hwheelRest = 0;
+    SIZE m_clientSize = {0, 0};  // as of the last WM_SIZE
     bool m_hasFocus = false;
     bool m_inLayout = false;
     bool m_destroying = false;

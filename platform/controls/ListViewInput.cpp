@@ -230,4 +230,16 @@ void ListView::OnMouseWheel(int delta) {
     if (notches) ScrollTo(m_top - notches * kWheelRows, m_scrollX);
 }
 
+void ListView::OnMouseHWheel(int delta) {
+    // A notch to the right shows what is further right: the wheel's chars
+    // (SPI_GETWHEELSCROLLCHARS) times a scroll-bar line.
+    if (!IsReport()) return;
+    m_hwheelRest += delta;
+    int notches = m_hwheelRest / WHEEL_DELTA;
+    m_hwheelRest -= notches * WHEEL_DELTA;
+    UINT chars = 3;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLCHARS, 0, &chars, 0);
+    if (notches) ScrollTo(m_top, m_scrollX + notches * static_cast<int>(chars) * kHScrollLine);
+}
+
 }  // namespace vor::controls

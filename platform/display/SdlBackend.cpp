@@ -340,8 +340,11 @@ private:
                 break;
             }
             case SDL_MOUSEWHEEL: {
-                int y = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
+                const bool flipped = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED;
+                int y = flipped ? -e.wheel.y : e.wheel.y;
+                int x = flipped ? -e.wheel.x : e.wheel.x;  // positive: to the right
                 if (y) mouse_event(MOUSEEVENTF_WHEEL, 0, 0, (DWORD)(y * WHEEL_DELTA), 0);
+                if (x) mouse_event(MOUSEEVENTF_HWHEEL, 0, 0, (DWORD)(x * WHEEL_DELTA), 0);
                 break;
             }
             case SDL_KEYDOWN:

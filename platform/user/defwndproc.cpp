@@ -338,6 +338,7 @@ VORAPI LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
     }
     case WM_CONTEXTMENU:
     case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
         // Passed up to the parent, as DefWindowProc does.
         if ((w->style & WS_CHILD) && w->parent && !IsDesktop(w->parent))
             return SendMessageA(w->parent->hwnd, msg, wp, lp);

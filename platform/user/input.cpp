@@ -184,10 +184,11 @@ bool ConvertMouse(InputEvent& e)
     if (ScrollTrackingMouse(e))
         return false;
 
-    if (e.button == WM_MOUSEWHEEL) {
-        // The wheel scrolls what is under the pointer (DefWindowProc passes
-        // it up to the parents); the capture window keeps it while it holds
-        // the mouse; off every window it goes to the focus.
+    if (e.button == WM_MOUSEWHEEL || e.button == WM_MOUSEHWHEEL) {
+        // The wheel (either way) scrolls what is under the pointer
+        // (DefWindowProc passes it up to the parents); the capture window
+        // keeps it while it holds the mouse; off every window it goes to the
+        // focus.
         Window* w = Find(s.capture);
         if (!w) {
             w = WindowAtPoint(e.pt, true);
@@ -202,7 +203,7 @@ bool ConvertMouse(InputEvent& e)
             return false;
         e.msg = MSG{};
         e.msg.hwnd = w->hwnd;
-        e.msg.message = WM_MOUSEWHEEL;
+        e.msg.message = e.button;
         e.msg.wParam = MAKEWPARAM(MouseKeyFlags(s.keyState), (WORD)(SHORT)e.wheel);
         e.msg.lParam = MAKELPARAM((WORD)(SHORT)e.pt.x, (WORD)(SHORT)e.pt.y);
         e.msg.time = e.time;
@@ -482,6 +483,8 @@ void MouseEvent(DWORD flags, LONG dx, LONG dy, DWORD data, ULONG_PTR extra)
         }
     if (flags & MOUSEEVENTF_WHEEL)
         QueueMouse(WM_MOUSEWHEEL, (int)(LONG)data, extra);
+    if (flags & MOUSEEVENTF_HWHEEL)
+        QueueMouse(WM_MOUSEHWHEEL, (int)(LONG)data, extra);
 }
 
 }  // namespace

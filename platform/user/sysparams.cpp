@@ -165,6 +165,7 @@ VORAPI BOOL WINAPI SystemParametersInfoA(UINT action, UINT param, PVOID pv, UINT
             *(RECT*)pv = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         return TRUE;
     case SPI_GETWHEELSCROLLLINES:
+    case SPI_GETWHEELSCROLLCHARS:
         if (!pv)
             return FALSE;
         *(UINT*)pv = 3;

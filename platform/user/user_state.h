@@ -130,7 +130,7 @@ struct Timer {
 // WM_SETCURSOR, as Windows does while retrieving input).
 struct InputEvent {
     enum Kind { Mouse, Key } kind = Mouse;
-    UINT button = 0;  // WM_MOUSEMOVE, WM_LBUTTONDOWN ... WM_MOUSEWHEEL
+    UINT button = 0;  // WM_MOUSEMOVE, WM_LBUTTONDOWN ... WM_MOUSEWHEEL, WM_MOUSEHWHEEL
     POINT pt = {};
     int wheel = 0;
     BYTE vk = 0;

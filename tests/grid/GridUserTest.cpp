@@ -94,6 +94,28 @@ protected:
 // ---------------------------------------------------------------------------
 // The wheel
 
+TEST_F(GridUserTest, TheSidewaysWheelScrollsTheColumnsAndTheEditorGoesWithItsCell)
+{
+    CVORInPlaceListCtrl& g = MakeSheet(5, 250, 160);  // 400 pixels of columns in 250
+    ClickCell(1, kPrice);
+    ASSERT_EQ(Where(), "1,2 edit focused");
+    const CRect before = ChildRect(g.m_wndEdit);
+    const POINT pt = RowsPoint();
+
+    HWheel(pt.x, pt.y, WHEEL_DELTA);
+    ASSERT_GT(g.GetScrollPos(SB_HORZ), 0);
+    EXPECT_EQ(Where(), "1,2 edit focused");
+    EXPECT_EQ(ChildRect(g.m_wndEdit), EditRectOverCell(1, kPrice));
+    EXPECT_EQ(ChildRect(g.m_wndEdit).left, before.left - g.GetScrollPos(SB_HORZ));
+
+    HWheel(pt.x, pt.y, -WHEEL_DELTA);
+    EXPECT_EQ(g.GetScrollPos(SB_HORZ), 0);
+    EXPECT_EQ(ChildRect(g.m_wndEdit), before);
+    // What is typed still goes to the cell.
+    TypeText("9");
+    EXPECT_EQ(std::string((LPCTSTR)g.GetItemText(1, kPrice)).back(), '9');
+}
+
 TEST_F(GridUserTest, TheWheelCarriesTheEditorWithItsCellAndClosesItWhenTheCellLeavesTheView)
 {
     CVORInPlaceListCtrl& g = MakeSheet(40, 560, 160);

@@ -176,6 +176,7 @@ std::string MessageRecorder::MessageName(UINT m)
         {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"}, {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
         {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"}, {WM_RBUTTONDBLCLK, "WM_RBUTTONDBLCLK"},
         {WM_MBUTTONDOWN, "WM_MBUTTONDOWN"}, {WM_MBUTTONUP, "WM_MBUTTONUP"}, {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"},
+        {WM_MOUSEHWHEEL, "WM_MOUSEHWHEEL"},
         {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"}, {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
         {WM_CTLCOLOREDIT, "WM_CTLCOLOREDIT"}, {WM_CTLCOLORLISTBOX, "WM_CTLCOLORLISTBOX"},
         {WM_CTLCOLORBTN, "WM_CTLCOLORBTN"}, {WM_CTLCOLORSTATIC, "WM_CTLCOLORSTATIC"},
@@ -386,6 +387,14 @@ void VorTestBase::Wheel(int x, int y, int nDelta)
     SetCursorPos(x, y);
     Pump();
     mouse_event(MOUSEEVENTF_WHEEL, 0, 0, (DWORD)nDelta, 0);
+    Pump();
+}
+
+void VorTestBase::HWheel(int x, int y, int nDelta)
+{
+    SetCursorPos(x, y);
+    Pump();
+    mouse_event(MOUSEEVENTF_HWHEEL, 0, 0, (DWORD)nDelta, 0);
     Pump();
 }
 

@@ -92,6 +92,8 @@ protected:
     // Turns the wheel by nDelta (WHEEL_DELTA a notch, positive away from
     // the user) with the pointer at a screen point.
     static void Wheel(int x, int y, int nDelta);
+    // The sideways wheel (tilt); a positive delta is to the right.
+    static void HWheel(int x, int y, int nDelta);
     static void RightClick(int x, int y) { Click(x, y, VK_RBUTTON); }
     static void KeyDown(BYTE vk);
     static void KeyUp(BYTE vk);

@@ -169,6 +169,46 @@ TEST(ListViewGeometry, ScrollBarMessagesScrollByRowsAndPixels) {
     EXPECT_EQ(ItemRect(lv, 0).left, 0);
 }
 
+// The sideways wheel, from a real tilt over the rows: three scroll-bar lines
+// a notch to the right or left, notches of a smooth wheel added up, never
+// past either end; in a view without columns it scrolls nothing.
+TEST(ListViewGeometry, TheSidewaysWheelScrollsTheColumns) {
+    HWND parent = MakeParent();
+    HWND lv = MakeList(parent, LVS_REPORT, 10, 10, 200, 150);
+    AddColumns(lv, {300});
+    AddItems(lv, 5);
+    RECT rc;
+    GetWindowRect(lv, &rc);
+    auto tilt = [&](int delta) {
+        SetCursorPos(rc.left + 50, rc.top + 60);
+        mouse_event(MOUSEEVENTF_HWHEEL, 0, 0, (DWORD)delta, 0);
+        VorPumpMessages();
+        return ItemRect(lv, 0).left;
+    };
+    EXPECT_EQ(tilt(WHEEL_DELTA), -30);
+    EXPECT_EQ(GetScrollPos(lv, SB_HORZ), 30);
+    EXPECT_EQ(tilt(WHEEL_DELTA / 2), -30);
+    EXPECT_EQ(tilt(WHEEL_DELTA / 2), -60);
+    EXPECT_EQ(tilt(-WHEEL_DELTA), -30);
+    EXPECT_EQ(tilt(-3 * WHEEL_DELTA), 0);  // not past the left end
+    for (int i = 0; i < 10; ++i) tilt(WHEEL_DELTA);
+    SCROLLINFO si{};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(lv, SB_HORZ, &si));
+    EXPECT_EQ(GetScrollPos(lv, SB_HORZ), si.nMax - (int)si.nPage + 1);  // not past the right end
+    EXPECT_EQ(ItemRect(lv, 0).left, -GetScrollPos(lv, SB_HORZ));
+
+    HWND icons = MakeList(parent, LVS_LIST, 10, 200, 200, 150);
+    AddItems(icons, 5);
+    const RECT before = ItemRect(icons, 0);
+    GetWindowRect(icons, &rc);
+    SetCursorPos(rc.left + 50, rc.top + 30);
+    mouse_event(MOUSEEVENTF_HWHEEL, 0, 0, (DWORD)WHEEL_DELTA, 0);
+    VorPumpMessages();
+    EXPECT_EQ(ItemRect(icons, 0).left, before.left);
+}
+
 TEST(ListViewGeometry, KeyboardPagingScrollsTheFocusIntoView) {
     HWND parent = MakeParent();
     HWND lv = MakeList(parent, LVS_REPORT, 10, 10, 200, 150);

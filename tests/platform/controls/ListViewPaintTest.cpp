@@ -186,3 +186,35 @@ TEST(ListViewPaint, DeletedAndReinsertedColumnsRepaintAsAFreshList) {
         EXPECT_EQ(PixelsThatDiffer(lv, with), 0) << "inserted again";
     }
 }
+
+// Sized without redrawing (as a splitter moves its panes), a list view that
+// grows still paints what it gained, in its background colour over whatever
+// the parent had there.
+TEST_F(PaintFixture, AListViewSizedWithoutRedrawingPaintsWhatItGains) {
+    Make(0);
+    SendMessageA(lv, LVM_SETBKCOLOR, 0, RGB(10, 20, 30));
+    VorPumpMessages();
+    RECT rc;
+    GetClientRect(lv, &rc);
+    // The parent paints its own colour where the list view is about to grow.
+    HDC dc = GetDC(parent);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    RECT all;
+    GetClientRect(parent, &all);
+    FillRect(dc, &all, red);
+    DeleteObject(red);
+    ReleaseDC(parent, dc);
+    RedrawWindow(lv, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+
+    const UINT flags = SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOMOVE;
+    SetWindowPos(lv, nullptr, 0, 0, 400, 300, flags);
+    RECT update;
+    ASSERT_TRUE(GetUpdateRect(lv, &update, FALSE));
+    VorPumpMessages();
+    RECT now;
+    GetClientRect(lv, &now);
+    ASSERT_GT(now.right, rc.right);
+    ASSERT_GT(now.bottom, rc.bottom);
+    EXPECT_EQ(PixelAt(lv, now.right - 30, 5 + rc.bottom / 2), RGB(10, 20, 30));  // gained on the right
+    EXPECT_EQ(PixelAt(lv, 40, now.bottom - 30), RGB(10, 20, 30));                 // gained below
+}

@@ -336,6 +336,42 @@ TEST_F(InputTest, WheelGoesToTheWindowUnderThePointer)
     EXPECT_SEQUENCE((Seq{}), wheelAt(10, 10));
 }
 
+TEST_F(InputTest, TheSidewaysWheelTravelsAsTheWheelDoes)
+{
+    MakeTopAndChild();
+    HWND other = Make("other", WS_POPUP | WS_VISIBLE, 400, 0, 100, 100);
+    SetFocus(m_top);
+    auto tiltAt = [&](int x, int y, int delta) {
+        Clear();
+        SetCursorPos(x, y);
+        mouse_event(MOUSEEVENTF_HWHEEL, 0, 0, (DWORD)delta, 0);
+        Pump();
+        return Only({WM_MOUSEHWHEEL, WM_MOUSEWHEEL});
+    };
+    EXPECT_SEQUENCE((Seq{"child WM_MOUSEHWHEEL", "top WM_MOUSEHWHEEL"}), tiltAt(60, 60, WHEEL_DELTA));
+    int seen = 0;
+    for (const auto& m : m_recorder.Messages())
+        if (m.message == WM_MOUSEHWHEEL && m.hwnd == m_child) {
+            ++seen;
+            EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(m.wParam), WHEEL_DELTA);  // to the right
+            EXPECT_EQ(GET_X_LPARAM(m.lParam), 60);
+        }
+    EXPECT_EQ(seen, 1);
+    EXPECT_SEQUENCE((Seq{"other WM_MOUSEHWHEEL"}), tiltAt(410, 10, -WHEEL_DELTA));
+    SetCapture(other);
+    EXPECT_SEQUENCE((Seq{"other WM_MOUSEHWHEEL"}), tiltAt(60, 60, WHEEL_DELTA));
+    ReleaseCapture();
+    // It is not one of the mouse messages a WM_MOUSEFIRST..WM_MOUSELAST
+    // filter takes (it came after that range was fixed).
+    SetCursorPos(10, 10);
+    mouse_event(MOUSEEVENTF_HWHEEL, 0, 0, (DWORD)WHEEL_DELTA, 0);
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE | PM_NOYIELD) &&
+                 msg.message == WM_MOUSEHWHEEL);
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_MOUSEHWHEEL, WM_MOUSEHWHEEL, PM_REMOVE));
+    EXPECT_EQ(msg.hwnd, m_top);
+}
+
 TEST_F(InputTest, AltF4InAChildClosesItsTopLevelWindow)
 {
     MakeTopAndChild();
