@@ -118,7 +118,9 @@ int CGalleryWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     m_combo.SetFont(&m_font);
     m_combo.m_bAutoComplete = TRUE;
-    if (!m_totalLabel.Create("Total: 0.00", WS_CHILD | WS_VISIBLE | SS_RIGHT, CRect(0, 10, 10, 30), this, kIdTotal))
+    // One line, right-aligned: in a narrow window the end of the text shows.
+    if (!m_totalLabel.Create("Total: 0.00", WS_CHILD | WS_VISIBLE | SS_RIGHT | SS_CENTERIMAGE, CRect(0, 10, 10, 30), this,
+                             kIdTotal))
         return -1;
     m_totalLabel.SetFont(&m_font);
 
@@ -482,7 +484,13 @@ void CGalleryWnd::Layout()
     if (!m_split.GetSafeHwnd()) return;
     CRect rc;
     GetClientRect(&rc);
-    m_totalLabel.MoveWindow(rc.right - 170, 10, 160, 20);
+    // The total keeps to the right of the jump box: in a narrow window it
+    // shows the end of its text rather than covering the box.
+    CRect rcCombo;
+    m_combo.GetWindowRect(&rcCombo);
+    ScreenToClient(&rcCombo);
+    const int nLeft = std::max<int>(rcCombo.right + 8, rc.right - 170);
+    m_totalLabel.MoveWindow(nLeft, 10, std::max<int>(0, rc.right - 10 - nLeft), 20);
     m_split.MoveWindow(0, kToolbarHeight, rc.Width(), rc.Height() - kToolbarHeight - kStatusHeight);
 }
 
