@@ -5,6 +5,7 @@
 
 #include <malloc.h>
 #include <sys/resource.h>
+#include <time.h>
 
 #include <atomic>
 #include <cstring>
@@ -49,6 +50,11 @@ void CountAllocations(bool on) { g_counting.store(on, std::memory_order_relaxed)
 long MinorFaults() {
     struct rusage u;
     return getrusage(RUSAGE_SELF, &u) == 0 ? u.ru_minflt : 0;
+}
+double CpuMicros() {
+    struct timespec t;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return (double)t.tv_sec * 1e6 + (double)t.tv_nsec * 1e-3;
 }
 }  // namespace bench
 

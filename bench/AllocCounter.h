@@ -16,4 +16,6 @@ void CountAllocations(bool on);
 // The process's minor page faults so far (first touches of memory the
 // kernel had not given the process yet).
 long MinorFaults();
+// The process's CPU time so far, in microseconds.
+double CpuMicros();
 }  // namespace bench

@@ -12,6 +12,7 @@
 
 #include "AllocCounter.h"
 #include "CellTexts.h"
+#include "Interleave.h"
 #include "VORInPlaceListCtrl.h"
 #include "VORInPlaceNotify.h"
 
@@ -107,6 +108,21 @@ void BM_Populate(benchmark::State& state) {
     state.counters["faults_per_row"] = (double)faults / ((double)rows * (double)state.iterations());
 }
 BENCHMARK(BM_Populate)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// The time a row at each size with the sizes interleaved (see Interleave.h).
+void BM_PopulateInterleaved(benchmark::State& state) {
+    bench::InterleavedPopulate(state, 11, [](int rows) {
+        const bench::CellTexts& texts = bench::TextsFor(rows);
+        auto s = std::make_unique<Sheet>();
+        const double start = bench::CpuMicros();
+        s->Populate(texts);
+        const double took = bench::CpuMicros() - start;
+        s.reset();
+        VorPumpMessages();
+        return took / rows;
+    });
+}
+BENCHMARK(BM_PopulateInterleaved)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_Repaint(benchmark::State& state) {
     Sheet s;

@@ -111,6 +111,19 @@ def main():
         rows.append((label, vals[0], vals[1], "-", "-", "-"))
 
     per_row("scaling: populate time a row at 1e5 / 1e6 rows, against 1e3", pop)
+
+    def interleaved(label):
+        # The same, with the sizes interleaved in rounds (the medians of the
+        # rounds' ratios; see bench/Interleave.h), for ours and both peers.
+        def show(name):
+            b = runs.get(name)
+            if not b or "ratio_1e5" not in b:
+                return "-"
+            return "%.2f / %.2f" % (b["ratio_1e5"], b["ratio_1e6"])
+        rows.append((label, show("BM_PopulateInterleaved/iterations:1"), show("Peer_PopulateInterleaved/iterations:1"),
+                     "-", show("View_PopulateInterleaved/iterations:1"), "-"))
+
+    interleaved("scaling, sizes interleaved: populate time a row at 1e5 / 1e6, against 1e3")
     scaling("scaling: repaint at 1000000 / 1000 rows", rep)
     scaling("scaling: hit test at 1000000 / 1000 rows", hit)
 
@@ -146,7 +159,9 @@ def main():
                 "peer `setRowCount`). Every figure, ours and the peers', is the median of three\n"
                 "runs in the same process (of five for populating, where each run repeats\n"
                 "the populate as often as the minimum time asks: a million rows once, 1,000\n"
-                "rows some hundred times). Times are %s.\n"
+                "rows some hundred times). The interleaved scaling times the three sizes in turn, in\n"
+                "rounds (eleven for ours, five for the peers), and gives the medians of the rounds'\n"
+                "ratios. Times are %s.\n"
                 "Heap bytes are "
                 "counted (usable sizes of the blocks) only while the memory is measured.\n\n" %
                 ("wall-clock" if CLOCK == "real_time" else "the process's CPU time"))

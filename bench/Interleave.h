@@ -1,0 +1,25 @@
+// The time a row of populating, at 1,000, 100,000 and a million rows, with
+// the sizes interleaved. This machine's speed changes from one tenth of a
+// second to the next, by up to two times, so sizes timed one after the other
+// are timed on different machines. Each round times a batch of 1,000-row
+// populates, one of 100,000 rows, a second batch, one of a million rows and
+// a third batch; each large populate is set against the mean of the medians
+// of the batches on either side of it. The counters are the medians over the
+// rounds of those two ratios (ratio_1e5, ratio_1e6) with their least and
+// greatest (_lo, _hi), and of each size's time a row (row_us_1e3, _1e5,
+// _1e6).
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+
+namespace bench {
+
+// populateMicrosPerRow(rows) populates a fresh control with TextsFor(rows)
+// and returns the process's CPU time of the populate alone (not of making
+// or destroying the control), in microseconds a row.
+void InterleavedPopulate(benchmark::State& state, int rounds,
+                         const std::function<double(int rows)>& populateMicrosPerRow);
+
+}  // namespace bench
