@@ -132,6 +132,44 @@ void BM_Repaint(benchmark::State& state) {
 }
 BENCHMARK(BM_Repaint)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
+// Repainting and hit testing at 1,000 and a million rows with the two sizes
+// interleaved (see Interleave.h). Both grids live throughout; the one about
+// to be repainted is brought to the top first (not timed), so that neither
+// paints under the other.
+struct SheetPair {
+    Sheet small, large;
+    SheetPair() {
+        small.Populate(1000);
+        large.Populate(1000000);
+        VorPumpMessages();
+    }
+    static void Raise(Sheet& s) {
+        s.host.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        VorPumpMessages();
+    }
+};
+
+void BM_RepaintInterleaved(benchmark::State& state) {
+    SheetPair p;
+    auto batch = [](Sheet& s) {
+        SheetPair::Raise(s);
+        return bench::TimeBatch(10, [&] { Repaint(s); });
+    };
+    bench::InterleavedPair(state, 41, [&] { return batch(p.small); }, [&] { return batch(p.large); });
+}
+BENCHMARK(BM_RepaintInterleaved)->Iterations(1)->Unit(benchmark::kSecond);
+
+void BM_HitTestInterleaved(benchmark::State& state) {
+    SheetPair p;
+    auto batch = [](Sheet& s) {
+        CPoint pt(kWidth / 2, kHeight / 2);
+        int col = -1;
+        return bench::TimeBatch(20000, [&] { benchmark::DoNotOptimize(s.grid.HitTestEx(pt, col)); });
+    };
+    bench::InterleavedPair(state, 41, [&] { return batch(p.small); }, [&] { return batch(p.large); });
+}
+BENCHMARK(BM_HitTestInterleaved)->Iterations(1)->Unit(benchmark::kSecond);
+
 // The middle of the viewport hit tested over and over; with afterMessage a
 // message has just reached the list view each time (WM_NULL, counted in), as
 // before the hit test of a press, so the grid reads the rows' layout afresh.

@@ -1,5 +1,7 @@
 #include "Interleave.h"
 
+#include "AllocCounter.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -50,6 +52,27 @@ void InterleavedPopulate(benchmark::State& state, int rounds,
     state.counters["row_us_1e6"] = Median(large);
     Spread(state, "ratio_1e5", midRatio);
     Spread(state, "ratio_1e6", largeRatio);
+}
+
+void InterleavedPair(benchmark::State& state, int rounds, const std::function<double()>& smallBatch,
+                     const std::function<double()>& largeBatch) {
+    std::vector<double> ratio;
+    for (auto _ : state) {
+        double before = smallBatch();
+        for (int round = 0; round < rounds; ++round) {
+            const double large = largeBatch();
+            const double after = smallBatch();
+            ratio.push_back(large / ((before + after) / 2));
+            before = after;
+        }
+    }
+    Spread(state, "ratio", ratio);
+}
+
+double TimeBatch(int n, const std::function<void()>& work) {
+    const double start = CpuMicros();
+    for (int i = 0; i < n; ++i) work();
+    return CpuMicros() - start;
 }
 
 }  // namespace bench

@@ -13,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include <functional>
+#include <string>
 
 namespace bench {
 
@@ -21,5 +22,17 @@ namespace bench {
 // or destroying the control), in microseconds a row.
 void InterleavedPopulate(benchmark::State& state, int rounds,
                          const std::function<double(int rows)>& populateMicrosPerRow);
+
+// The same for work on two controls that both live throughout (1,000 and a
+// million rows): a batch on the small one, one on the large one, in turn,
+// rounds times and a last small batch. Each batch function returns its
+// batch's time; each large batch is set against the mean of the small
+// batches on either side of it. The counters: ratio (the median over the
+// rounds), ratio_lo and ratio_hi.
+void InterleavedPair(benchmark::State& state, int rounds, const std::function<double()>& smallBatch,
+                     const std::function<double()>& largeBatch);
+
+// The process's CPU time of n calls of work, in microseconds.
+double TimeBatch(int n, const std::function<void()>& work);
 
 }  // namespace bench

@@ -165,6 +165,32 @@ void HitTest(benchmark::State& state) {
     }
 }
 
+// Repainting and hit testing at 1,000 and a million rows with the two sizes
+// interleaved (see Interleave.h), as for ours.
+template <class Sheet>
+void RepaintInterleaved(benchmark::State& state) {
+    App();
+    Sheet small, large;
+    small.Populate(bench::TextsFor(1000));
+    large.Populate(bench::TextsFor(1000000));
+    QImage image{kWidth, kHeight, QImage::Format_ARGB32_Premultiplied};
+    auto batch = [&](Sheet& s) { return bench::TimeBatch(10, [&] { s.View().render(&image); }); };
+    bench::InterleavedPair(state, 41, [&] { return batch(small); }, [&] { return batch(large); });
+}
+
+template <class Sheet>
+void HitTestInterleaved(benchmark::State& state) {
+    App();
+    Sheet small, large;
+    small.Populate(bench::TextsFor(1000));
+    large.Populate(bench::TextsFor(1000000));
+    const QPoint pt(kWidth / 2, kHeight / 2);
+    auto batch = [&](Sheet& s) {
+        return bench::TimeBatch(20000, [&] { benchmark::DoNotOptimize(s.View().indexAt(pt)); });
+    };
+    bench::InterleavedPair(state, 41, [&] { return batch(small); }, [&] { return batch(large); });
+}
+
 // One committed edit through the model, two an iteration as for ours.
 template <class Sheet>
 void Keystroke(benchmark::State& state) {
@@ -238,6 +264,10 @@ void RegisterFor(const std::string& prefix) {
         ->Iterations(1)->Unit(benchmark::kSecond);
     RegisterBenchmark((prefix + "Repaint").c_str(), Repaint<Sheet>)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
     RegisterBenchmark((prefix + "HitTest").c_str(), HitTest<Sheet>)->Arg(1000)->Arg(1000000)->Unit(benchmark::kNanosecond);
+    RegisterBenchmark((prefix + "RepaintInterleaved").c_str(), RepaintInterleaved<Sheet>)
+        ->Iterations(1)->Unit(benchmark::kSecond);
+    RegisterBenchmark((prefix + "HitTestInterleaved").c_str(), HitTestInterleaved<Sheet>)
+        ->Iterations(1)->Unit(benchmark::kSecond);
     RegisterBenchmark((prefix + "Keystroke").c_str(), Keystroke<Sheet>)->Unit(benchmark::kMicrosecond);
     RegisterBenchmark((prefix + "ScrollPage").c_str(), ScrollPage<Sheet>)->Arg(1000000)->Unit(benchmark::kMicrosecond);
     RegisterBenchmark((prefix + "HideShowColumn").c_str(), HideShowColumn<Sheet>)

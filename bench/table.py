@@ -123,9 +123,19 @@ def main():
         rows.append((label, show("BM_PopulateInterleaved/iterations:1"), show("Peer_PopulateInterleaved/iterations:1"),
                      "-", show("View_PopulateInterleaved/iterations:1"), "-"))
 
+    def paired(label, name):
+        # A million rows against 1,000, the sizes interleaved (the median of
+        # the rounds' ratios), for ours and both peers.
+        def show(prefix):
+            b = runs.get("%s%s/iterations:1" % (prefix, name))
+            return "%.2f" % b["ratio"] if b and "ratio" in b else "-"
+        rows.append((label, show("BM_"), show("Peer_"), "-", show("View_"), "-"))
+
     interleaved("scaling, sizes interleaved: populate time a row at 1e5 / 1e6, against 1e3")
     scaling("scaling: repaint at 1000000 / 1000 rows", rep)
+    paired("scaling, sizes interleaved: repaint at 1e6 / 1e3 rows", "RepaintInterleaved")
     scaling("scaling: hit test at 1000000 / 1000 rows", hit)
+    paired("scaling, sizes interleaved: hit test at 1e6 / 1e3 rows", "HitTestInterleaved")
 
     header = ("measurement", "ours", "peer", "peer/ours", "view peer", "view/ours")
     widths = [max(len(r[i]) for r in rows + [header]) for i in range(len(header))]
@@ -159,9 +169,10 @@ def main():
                 "peer `setRowCount`). Every figure, ours and the peers', is the median of three\n"
                 "runs in the same process (of five for populating, where each run repeats\n"
                 "the populate as often as the minimum time asks: a million rows once, 1,000\n"
-                "rows some hundred times). The interleaved scaling times the three sizes in turn, in\n"
-                "rounds (eleven for ours, five for the peers), and gives the medians of the rounds'\n"
-                "ratios. Times are %s.\n"
+                "rows some hundred times). The interleaved scalings time the sizes in turn, in\n"
+                "rounds (populating: eleven a run for ours, five for the peers; repainting and\n"
+                "hit testing: 41 batches of each size), and give the median over three runs of\n"
+                "each run's median of the rounds' ratios (bench/Interleave.h). Times are %s.\n"
                 "Heap bytes are "
                 "counted (usable sizes of the blocks) only while the memory is measured.\n\n" %
                 ("wall-clock" if CLOCK == "real_time" else "the process's CPU time"))
