@@ -111,16 +111,8 @@ BENCHMARK(BM_Populate)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kM
 
 // The time a row at each size with the sizes interleaved (see Interleave.h).
 void BM_PopulateInterleaved(benchmark::State& state) {
-    bench::InterleavedPopulate(state, 11, [](int rows) {
-        const bench::CellTexts& texts = bench::TextsFor(rows);
-        auto s = std::make_unique<Sheet>();
-        const double start = bench::CpuMicros();
-        s->Populate(texts);
-        const double took = bench::CpuMicros() - start;
-        s.reset();
-        VorPumpMessages();
-        return took / rows;
-    });
+    bench::InterleavedPopulate(state, 11,
+                               [](int rows) { return bench::PopulateMicrosPerRow<Sheet>(rows, VorPumpMessages); });
 }
 BENCHMARK(BM_PopulateInterleaved)->Iterations(1)->Unit(benchmark::kSecond);
 
@@ -151,22 +143,16 @@ struct SheetPair {
 
 void BM_RepaintInterleaved(benchmark::State& state) {
     SheetPair p;
-    auto batch = [](Sheet& s) {
-        SheetPair::Raise(s);
-        return bench::TimeBatch(10, [&] { Repaint(s); });
-    };
-    bench::InterleavedPair(state, 41, [&] { return batch(p.small); }, [&] { return batch(p.large); });
+    bench::InterleavedBatches(state, p.small, p.large, 10, Repaint, SheetPair::Raise);
 }
 BENCHMARK(BM_RepaintInterleaved)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_HitTestInterleaved(benchmark::State& state) {
     SheetPair p;
-    auto batch = [](Sheet& s) {
-        CPoint pt(kWidth / 2, kHeight / 2);
-        int col = -1;
-        return bench::TimeBatch(20000, [&] { benchmark::DoNotOptimize(s.grid.HitTestEx(pt, col)); });
-    };
-    bench::InterleavedPair(state, 41, [&] { return batch(p.small); }, [&] { return batch(p.large); });
+    CPoint pt(kWidth / 2, kHeight / 2);  // HitTestEx takes it by reference
+    int col = -1;
+    bench::InterleavedBatches(state, p.small, p.large, 20000,
+                              [&](Sheet& s) { benchmark::DoNotOptimize(s.grid.HitTestEx(pt, col)); });
 }
 BENCHMARK(BM_HitTestInterleaved)->Iterations(1)->Unit(benchmark::kSecond);
 

@@ -13,7 +13,11 @@
 #include <benchmark/benchmark.h>
 
 #include <functional>
+#include <memory>
 #include <string>
+
+#include "AllocCounter.h"
+#include "CellTexts.h"
 
 namespace bench {
 
@@ -34,5 +38,32 @@ void InterleavedPair(benchmark::State& state, int rounds, const std::function<do
 
 // The process's CPU time of n calls of work, in microseconds.
 double TimeBatch(int n, const std::function<void()>& work);
+
+// InterleavedPair over batches of n calls of work(sheet), 41 rounds;
+// prepare(sheet), when given, runs before each batch, outside the timing.
+template <class Sheet, class Work>
+void InterleavedBatches(benchmark::State& state, Sheet& small, Sheet& large, int n, Work work,
+                        void (*prepare)(Sheet&) = nullptr) {
+    auto batch = [&](Sheet& s) {
+        if (prepare) prepare(s);
+        return TimeBatch(n, [&] { work(s); });
+    };
+    InterleavedPair(state, 41, [&] { return batch(small); }, [&] { return batch(large); });
+}
+
+// The time a row of populating a fresh Sheet with TextsFor(rows), for
+// InterleavedPopulate; afterDestroy, when given, runs after the sheet is
+// destroyed, outside the timing.
+template <class Sheet>
+double PopulateMicrosPerRow(int rows, int (*afterDestroy)() = nullptr) {
+    const CellTexts& texts = TextsFor(rows);
+    auto s = std::make_unique<Sheet>();
+    const double start = CpuMicros();
+    s->Populate(texts);
+    const double took = CpuMicros() - start;
+    s.reset();
+    if (afterDestroy) afterDestroy();
+    return took / rows;
+}
 
 }  // namespace bench

@@ -133,15 +133,7 @@ void Populate(benchmark::State& state) {
 template <class Sheet>
 void PopulateInterleaved(benchmark::State& state) {
     App();
-    bench::InterleavedPopulate(state, 5, [](int rows) {
-        const bench::CellTexts& texts = bench::TextsFor(rows);
-        auto s = std::make_unique<Sheet>();
-        const double start = bench::CpuMicros();
-        s->Populate(texts);
-        const double took = bench::CpuMicros() - start;
-        s.reset();
-        return took / rows;
-    });
+    bench::InterleavedPopulate(state, 5, [](int rows) { return bench::PopulateMicrosPerRow<Sheet>(rows); });
 }
 
 template <class Sheet>
@@ -168,27 +160,28 @@ void HitTest(benchmark::State& state) {
 // Repainting and hit testing at 1,000 and a million rows with the two sizes
 // interleaved (see Interleave.h), as for ours.
 template <class Sheet>
-void RepaintInterleaved(benchmark::State& state) {
-    App();
+struct PeerPair {
     Sheet small, large;
-    small.Populate(bench::TextsFor(1000));
-    large.Populate(bench::TextsFor(1000000));
+    PeerPair() {
+        App();
+        small.Populate(bench::TextsFor(1000));
+        large.Populate(bench::TextsFor(1000000));
+    }
+};
+
+template <class Sheet>
+void RepaintInterleaved(benchmark::State& state) {
+    PeerPair<Sheet> p;
     QImage image{kWidth, kHeight, QImage::Format_ARGB32_Premultiplied};
-    auto batch = [&](Sheet& s) { return bench::TimeBatch(10, [&] { s.View().render(&image); }); };
-    bench::InterleavedPair(state, 41, [&] { return batch(small); }, [&] { return batch(large); });
+    bench::InterleavedBatches(state, p.small, p.large, 10, [&](Sheet& s) { s.View().render(&image); });
 }
 
 template <class Sheet>
 void HitTestInterleaved(benchmark::State& state) {
-    App();
-    Sheet small, large;
-    small.Populate(bench::TextsFor(1000));
-    large.Populate(bench::TextsFor(1000000));
+    PeerPair<Sheet> p;
     const QPoint pt(kWidth / 2, kHeight / 2);
-    auto batch = [&](Sheet& s) {
-        return bench::TimeBatch(20000, [&] { benchmark::DoNotOptimize(s.View().indexAt(pt)); });
-    };
-    bench::InterleavedPair(state, 41, [&] { return batch(small); }, [&] { return batch(large); });
+    bench::InterleavedBatches(state, p.small, p.large, 20000,
+                              [&](Sheet& s) { benchmark::DoNotOptimize(s.View().indexAt(pt)); });
 }
 
 // One committed edit through the model, two an iteration as for ours.
