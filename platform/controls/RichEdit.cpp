@@ -403,7 +403,12 @@ void FillDefaultFormat(RichEdit* e) {
     memcpy(cf.szFaceName, lf.lfFaceName, sizeof(cf.szFaceName) < sizeof(lf.lfFaceName) ? sizeof(cf.szFaceName)
                                                                                           : sizeof(lf.lfFaceName));
     cf.szFaceName[sizeof(cf.szFaceName) - 1] = 0;
-    if (lf.lfWeight >= FW_BOLD) cf.dwEffects |= CFE_BOLD;
+    // The weight follows the font both ways: a control made with the bold
+    // system font and then given a normal one writes normally.
+    if (lf.lfWeight >= FW_BOLD)
+        cf.dwEffects |= CFE_BOLD;
+    else
+        cf.dwEffects &= ~CFE_BOLD;
 }
 
 LRESULT OnKeyDown(HWND hwnd, RichEdit* e, WPARAM vk) {

@@ -4,6 +4,8 @@
 // drop-down, and texts set by the host while the grid is on the screen.
 #include "GridTestFixture.h"
 
+#include <cstdlib>
+
 #include "VORSplitterWnd.h"
 
 using namespace gridtest;
@@ -218,15 +220,22 @@ TEST_F(GridUserTest, AfterASplitterDragTheEditorShowsItsTextOverItsCell)
     ASSERT_TRUE(g.m_wndEdit.IsWindow());
     Pump();
 
-    // How many pixels of the editor show its text colour.
+    // How many pixels of the editor are nearer its text colour than its
+    // background (the text's ink, its anti-aliased edges included).
+    auto Distance = [](COLORREF a, COLORREF b) {
+        return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
+               std::abs(GetBValue(a) - GetBValue(b));
+    };
     auto TextPixels = [&]() {
         CRect rc;
         g.m_wndEdit.GetWindowRect(&rc);
         int n = 0;
         for (int y = rc.top; y < rc.bottom; ++y)
-            for (int x = rc.left; x < rc.right; ++x)
-                if (ScreenPixel(x, y) == g.m_crEditText)
+            for (int x = rc.left; x < rc.right; ++x) {
+                const COLORREF c = ScreenPixel(x, y);
+                if (Distance(c, g.m_crEditText) < Distance(c, g.m_crEditBk))
                     ++n;
+            }
         return n;
     };
     const int nShown = TextPixels();

@@ -3,6 +3,7 @@
 // the clipboard, the mouse, double-byte characters and the character format.
 #include <richedit.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -328,6 +329,82 @@ TEST_F(RichEditTest, DefaultCharFormatCarriesTheTextColour) {
     bad.cbSize = 12;
     EXPECT_EQ(::SendMessageA(m_edit, EM_GETCHARFORMAT, SCF_DEFAULT, (LPARAM)&bad), 0);
     EXPECT_EQ(::SendMessageA(m_edit, EM_SETCHARFORMAT, SCF_DEFAULT, 0), 0);
+}
+
+// Columns from the left edge of a box to the right edge of the dark ink of
+// a text drawn in black on white; pixel(x, y) reads the box.
+template <class Pixel>
+int InkRight(int width, int height, Pixel pixel) {
+    int right = -1;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (GetRValue(pixel(x, y)) < 128) right = std::max(right, x);
+    return right;
+}
+
+// The width of "WWWW" in black on white with a font, drawn by TextOut.
+int TextOutInk(HFONT font) {
+    HDC screen = ::GetDC(NULL);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP bmp = ::CreateCompatibleBitmap(screen, 200, 30);
+    HGDIOBJ oldBmp = ::SelectObject(dc, bmp);
+    HGDIOBJ oldFont = ::SelectObject(dc, font);
+    RECT all{0, 0, 200, 30};
+    ::FillRect(dc, &all, (HBRUSH)::GetStockObject(WHITE_BRUSH));
+    ::SetTextColor(dc, RGB(0, 0, 0));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::TextOutA(dc, 0, 0, "WWWW", 4);
+    int right = InkRight(200, 30, [&](int x, int y) { return ::GetPixel(dc, x, y); });
+    ::SelectObject(dc, oldFont);
+    ::SelectObject(dc, oldBmp);
+    ::DeleteObject(bmp);
+    ::DeleteDC(dc);
+    ::ReleaseDC(NULL, screen);
+    return right + 1;
+}
+
+TEST_F(RichEditTest, TheFontGivenSetsTheDefaultFormatWeightBothWays) {
+    LOGFONTA lf{};
+    ASSERT_TRUE(::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf));
+    ASSERT_LT(lf.lfWeight, FW_BOLD);
+    HFONT normal = ::CreateFontIndirectA(&lf);
+    lf.lfWeight = FW_BOLD;
+    HFONT bold = ::CreateFontIndirectA(&lf);
+    const int normalInk = TextOutInk(normal), boldInk = TextOutInk(bold);
+    ASSERT_GT(boldInk, normalInk);  // the test tells the two apart
+
+    ::SetWindowTextA(m_edit, "WWWW");
+    ::SetFocus(HostHwnd());  // no caret, no selection over the text
+    auto check = [&](HFONT font, bool isBold, int ink) {
+        ::SendMessageA(m_edit, WM_SETFONT, (WPARAM)font, TRUE);
+        CHARFORMATA cf{};
+        cf.cbSize = sizeof cf;
+        ::SendMessageA(m_edit, EM_GETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
+        EXPECT_EQ((cf.dwEffects & CFE_BOLD) != 0, isBold);
+        ::UpdateWindow(m_edit);
+        Pump();
+        RECT rc;
+        ::GetClientRect(m_edit, &rc);
+        POINT origin = Screen(0, 0);
+        int left = -1, right = InkRight(rc.right, rc.bottom, [&](int x, int y) {
+            return ScreenPixel(origin.x + x, origin.y + y);
+        });
+        for (int x = 0; x < rc.right && left < 0; ++x)
+            for (int y = 0; y < rc.bottom; ++y)
+                if (GetRValue(ScreenPixel(origin.x + x, origin.y + y)) < 128) {
+                    left = x;
+                    break;
+                }
+        EXPECT_EQ(right - left + 1, ink);
+    };
+    // Made with the system font (bold); a normal font then writes normally,
+    // a bold one bold, and a normal one normally again.
+    check(normal, false, normalInk);
+    check(bold, true, boldInk);
+    check(normal, false, normalInk);
+    ::SendMessageA(m_edit, WM_SETFONT, (WPARAM)::GetStockObject(SYSTEM_FONT), FALSE);
+    ::DeleteObject(normal);
+    ::DeleteObject(bold);
 }
 
 TEST_F(RichEditTest, NullArgumentsAreRefused) {
